@@ -1,0 +1,360 @@
+#include "main_window.h"
+
+#include "application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace kalvo {
+namespace {
+
+constexpr QSize windowSize(631, 511);
+constexpr QRect pictureGeometry(320, 10, 303, 216);
+constexpr QRect resultGeometry(10, 240, 612, 261);
+constexpr int fontPoints = 9;
+
+QFont formFont(const char* family)
+{
+    QFont font(QString::fromUtf8(family));
+    font.setPointSize(fontPoints);
+    return font;
+}
+
+QString numbered(const char* stem, int n)
+{
+    return QLatin1String(stem) + QString::number(n);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Program& program, QWidget* parent)
+    : QMainWindow(parent)
+    , program(program)
+    , format(program.numberFormat(false))
+    , inputMemory(static_cast<size_t>(program.highestTopologyNumber()))
+{
+    for (const Topology& topology : program.topologies)
+        for (int row = 0; row < maxInputFields; ++row)
+            if (topology.defaults[row] != nullptr)
+                inputMemory[topology.number - 1][row] = QString::fromUtf8(topology.defaults[row]);
+
+    buildForm();
+    setWindowTitle(QString::fromUtf8(program.windowTitle));
+    setWindowIcon(QApplication::windowIcon());
+
+    showTopology(program.topologies.front().number);
+    if (program.startupText != nullptr)
+        resultPanel->setPlainText(QString::fromUtf8(program.startupText));
+
+    createShortcuts();
+    moreDigitsAction = new QAction(tr("Show More Digits"), this);
+    moreDigitsAction->setCheckable(true);
+    moreDigitsAction->setChecked(false);
+    connect(moreDigitsAction, &QAction::triggered, this, &MainWindow::SetPrecision);
+
+    if (program.createEngine != nullptr)
+        engine = program.createEngine();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildForm()
+{
+    setObjectName(QStringLiteral("MainWindowClass"));
+    resize(windowSize);
+    setFixedSize(windowSize);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    buildTopologyGroup();
+    buildAngleGroup();
+    buildInputFrame();
+    buildPictures();
+
+    goButton = new QPushButton(QStringLiteral("GO"), central);
+    goButton->setObjectName(QStringLiteral("pbGo"));
+    goButton->setGeometry(program.layout.goButton);
+    goButton->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    connect(goButton, &QPushButton::clicked, this, &MainWindow::on_pbGo_clicked);
+
+    buildResultPanel();
+
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (QAbstractButton* button : topologyButtons->buttons())
+        chain(button);
+    for (QLineEdit* edit : lineEdits)
+        chain(edit);
+    chain(goButton);
+    chain(resultPanel);
+}
+
+void MainWindow::buildTopologyGroup()
+{
+    auto* group = new QGroupBox(QString::fromUtf8(program.groupTitle), centralWidget());
+    group->setObjectName(QStringLiteral("groupBox"));
+    group->setGeometry(program.layout.groupBox);
+    group->setFont(formFont(program.layout.groupFont));
+    group->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->setObjectName(QStringLiteral("verticalLayout"));
+    layout->setSpacing(6);
+    layout->setContentsMargins(8, 1, 0, 6);
+
+    topologyButtons = new QButtonGroup(this);
+    for (const Topology& topology : program.topologies) {
+        auto* button = new QRadioButton(QString::fromUtf8(topology.buttonText), group);
+        button->setObjectName(numbered("radioButton_", topology.number));
+        layout->addWidget(button);
+        topologyButtons->addButton(button, topology.number);
+    }
+    topologyButtons->buttons().front()->setChecked(true);
+    connect(topologyButtons, &QButtonGroup::idClicked, this, &MainWindow::showTopology);
+}
+
+// kalvo-xy's Deg/Rad choice: read at GO time, never remembered, no slot of its own.
+void MainWindow::buildAngleGroup()
+{
+    if (program.layout.angleGroup.isNull())
+        return;
+    auto* group = new QGroupBox(QStringLiteral("Angle"), centralWidget());
+    group->setObjectName(QStringLiteral("groupBox_2"));
+    group->setGeometry(program.layout.angleGroup);
+    group->setFont(formFont(program.layout.groupFont));
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(8, 1, 0, 6);
+    const int first = program.highestTopologyNumber() + 1;
+    auto* degrees = new QRadioButton(QStringLiteral("Deg"), group);
+    degrees->setObjectName(numbered("radioButton_", first));
+    degrees->setChecked(true);
+    radiansButton = new QRadioButton(QStringLiteral("Rad"), group);
+    radiansButton->setObjectName(numbered("radioButton_", first + 1));
+    layout->addWidget(degrees);
+    layout->addWidget(radiansButton);
+}
+
+void MainWindow::buildInputFrame()
+{
+    auto* frame = new QFrame(centralWidget());
+    frame->setObjectName(QStringLiteral("frame"));
+    frame->setGeometry(program.layout.frame);
+    frame->setFont(formFont(program.layout.groupFont));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setMidLineWidth(4);
+
+    auto* form = new QFormLayout(frame);
+    form->setObjectName(QStringLiteral("formLayout"));
+    form->setSpacing(6);
+    form->setContentsMargins(11, 11, 11, 6);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignTop);
+    form->setHorizontalSpacing(6);
+    form->setVerticalSpacing(8);
+
+    for (int n = 1; n <= program.layout.inputRows; ++n) {
+        auto* label = new QLabel(QStringLiteral("TextLabel"), frame);
+        label->setObjectName(numbered("label_", n));
+        auto* edit = new QLineEdit(frame);
+        edit->setObjectName(numbered("lineEdit_", n));
+        form->addRow(label, edit);
+        labels.push_back(label);
+        lineEdits.push_back(edit);
+        if (n <= program.rememberedFields)
+            connect(edit, &QLineEdit::editingFinished, this, &MainWindow::rememberInputs);
+    }
+    form->addItem(new QSpacerItem(20, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+}
+
+void MainWindow::buildPictures()
+{
+    for (int n = 1; n <= program.layout.pictureLabels; ++n) {
+        auto* picture = new QLabel(centralWidget());
+        picture->setObjectName(numbered("label_pic", n));
+        picture->setGeometry(pictureGeometry);
+        picture->setFrameShape(QFrame::StyledPanel);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->hide();
+        pictureLabels.push_back(picture);
+    }
+}
+
+void MainWindow::buildResultPanel()
+{
+    resultPanel = new QPlainTextEdit(centralWidget());
+    resultPanel->setObjectName(QStringLiteral("TextEditOut"));
+    resultPanel->setGeometry(resultGeometry);
+    resultPanel->setFont(formFont("Sans Serif"));
+    QPalette palette = resultPanel->palette();
+    palette.setColor(QPalette::Active, QPalette::Base, QColor(239, 235, 231));
+    palette.setColor(QPalette::Inactive, QPalette::Base, QColor(239, 235, 231));
+    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    resultPanel->setPalette(palette);
+    resultPanel->setAutoFillBackground(true);
+    resultPanel->setBackgroundVisible(false);
+    resultPanel->setContextMenuPolicy(Qt::CustomContextMenu);
+    resultPanel->setAcceptDrops(false);
+    resultPanel->setUndoRedoEnabled(false);
+    resultPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
+    resultPanel->setTabStopDistance(40);
+    resultPanel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    connect(resultPanel, &QPlainTextEdit::customContextMenuRequested, this,
+            &MainWindow::on_TextEditOut_customContextMenuRequested);
+}
+
+void MainWindow::createShortcuts()
+{
+    auto* enter = new QShortcut(QKeySequence(Qt::Key_Enter), this);
+    connect(enter, &QShortcut::activated, this, &MainWindow::on_pbGo_clicked);
+    auto* ret = new QShortcut(QKeySequence(Qt::Key_Return), this);
+    connect(ret, &QShortcut::activated, this, &MainWindow::on_pbGo_clicked);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &MainWindow::on_help);
+}
+
+// Description, remembered inputs, picture, visible rows and labels of radioButton_N,
+// in that order; runs on every click, also of the checked button.
+void MainWindow::showTopology(int buttonNumber)
+{
+    const Topology* topology = program.topologyByNumber(buttonNumber);
+    if (topology == nullptr)
+        return;
+    if (topology->description != nullptr)
+        resultPanel->setPlainText(QString::fromUtf8(topology->description));
+    const auto& remembered = inputMemory[buttonNumber - 1];
+    for (int row = 0; row < program.rememberedFields; ++row)
+        lineEdits[row]->setText(remembered[row]);
+    showPicture(topology->picture);
+    for (size_t row = 0; row < labels.size(); ++row)
+        labels[row]->setVisible(static_cast<int>(row) < topology->visibleInputs);
+    for (size_t row = 0; row < lineEdits.size(); ++row)
+        lineEdits[row]->setVisible(static_cast<int>(row) < topology->visibleInputs);
+    for (size_t row = 0; row < labels.size(); ++row)
+        if (topology->labels[row] != nullptr)
+            labels[row]->setText(QString::fromUtf8(topology->labels[row]));
+}
+
+// Only the visible picture is rendered, the first time it is shown.
+void MainWindow::showPicture(int picture)
+{
+    for (size_t i = 0; i < pictureLabels.size(); ++i) {
+        QLabel* label = pictureLabels[i];
+        const bool shown = static_cast<int>(i) + 1 == picture;
+        if (shown && label->pixmap().isNull()) {
+            const qreal ratio = devicePixelRatioF();
+            const QSize size = label->contentsRect().size();
+            QPixmap pixmap(size * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::white);
+            QPainter painter(&pixmap);
+            QSvgRenderer renderer(QLatin1String(program.picturePrefix) + QString::number(picture)
+                                  + QLatin1String(".svg"));
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            painter.end();
+            label->setPixmap(pixmap);
+        }
+        label->setVisible(shown);
+    }
+}
+
+// Texts typed so far belong to the topology that is checked while they are typed.
+void MainWindow::rememberInputs()
+{
+    auto& remembered = inputMemory[checkedTopologyNumber() - 1];
+    for (int row = 0; row < program.rememberedFields; ++row)
+        remembered[row] = lineEdits[row]->text();
+}
+
+int MainWindow::checkedTopologyNumber() const
+{
+    const int id = topologyButtons->checkedId();
+    return id > 0 ? id : program.topologies.front().number;
+}
+
+const Topology& MainWindow::checkedTopology() const
+{
+    return *program.topologyByNumber(checkedTopologyNumber());
+}
+
+QStringList MainWindow::inputTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit* edit : lineEdits)
+        texts.append(edit->text());
+    return texts;
+}
+
+void MainWindow::on_pbGo_clicked()
+{
+    if (program.emptyInputsBecomeZero) {
+        for (QLineEdit* edit : lineEdits) {
+            if (edit->text().isEmpty()) {
+                edit->setText(QStringLiteral("0"));
+                rememberInputs();
+            }
+        }
+    }
+    const Topology& topology = checkedTopology();
+    if (topology.report == nullptr)
+        return;
+    CalculationInput input;
+    input.texts = inputTexts();
+    input.format = format;
+    input.radians = radiansButton != nullptr && radiansButton->isChecked();
+    input.engine = engine.get();
+    resultPanel->setPlainText(topology.report(input));
+}
+
+void MainWindow::on_help()
+{
+    openHelpDocument();
+}
+
+void MainWindow::SetPrecision()
+{
+    format = program.numberFormat(moreDigitsAction->isChecked());
+    on_pbGo_clicked();
+}
+
+QMenu* MainWindow::createResultMenu()
+{
+    QMenu* menu = resultPanel->createStandardContextMenu();
+    menu->addAction(moreDigitsAction);
+    return menu;
+}
+
+void MainWindow::on_TextEditOut_customContextMenuRequested(const QPoint& pos)
+{
+    QMenu* menu = createResultMenu();
+    menu->exec(resultPanel->viewport()->mapToGlobal(pos));
+    delete menu;
+}
+
+QString MainWindow::rememberedText(int buttonNumber, int row) const
+{
+    return inputMemory.at(static_cast<size_t>(buttonNumber - 1)).at(static_cast<size_t>(row));
+}
+
+} // namespace kalvo
