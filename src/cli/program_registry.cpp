@@ -1,6 +1,7 @@
 #include "program_registry.h"
 
 #include "rc_program.h"
+#include "xy_program.h"
 
 namespace kalvo {
 
@@ -8,6 +9,7 @@ std::span<const Program* const> calculatorPrograms()
 {
     static const Program* const programs[] = {
         &rcProgram(),
+        &xyProgram(),
     };
     return programs;
 }

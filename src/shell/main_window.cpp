@@ -70,7 +70,13 @@ MainWindow::MainWindow(const Program& program, QWidget* parent)
         engine = program.createEngine();
 }
 
-MainWindow::~MainWindow() = default;
+// Closing the window moves the focus out of a line edit; its editingFinished must not
+// reach members that are already destroyed.
+MainWindow::~MainWindow()
+{
+    for (QLineEdit* edit : lineEdits)
+        edit->disconnect(this);
+}
 
 void MainWindow::buildForm()
 {
@@ -154,6 +160,7 @@ void MainWindow::buildAngleGroup()
     radiansButton->setObjectName(numbered("radioButton_", first + 1));
     layout->addWidget(degrees);
     layout->addWidget(radiansButton);
+    layout->addStretch();
 }
 
 void MainWindow::buildInputFrame()
@@ -355,6 +362,12 @@ void MainWindow::on_TextEditOut_customContextMenuRequested(const QPoint& pos)
 QString MainWindow::rememberedText(int buttonNumber, int row) const
 {
     return inputMemory.at(static_cast<size_t>(buttonNumber - 1)).at(static_cast<size_t>(row));
+}
+
+int runCalculatorProgram(int argc, char** argv, const Program& program)
+{
+    return runApplication(argc, argv, QString::fromUtf8(program.iconResource),
+                          [&program] { return std::make_unique<MainWindow>(program); });
 }
 
 } // namespace kalvo

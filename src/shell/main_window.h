@@ -67,4 +67,7 @@ private:
     QPlainTextEdit* resultPanel = nullptr;
 };
 
+// The whole main() of a calculator program: the shared entry with its window.
+int runCalculatorProgram(int argc, char** argv, const Program& program);
+
 } // namespace kalvo

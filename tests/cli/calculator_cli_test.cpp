@@ -39,6 +39,13 @@ TEST(CalculatorCli, ListsTheTopologiesInGroupOrder)
               "7\tPI match\n8\tMTBF\n");
 }
 
+TEST(CalculatorCli, RadiansChooseRadInXy)
+{
+    const CliResult result = runKalvoCli({"xy", "Rect -> Pol", "0", "1", "--rad"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out.toStdString(), "\nX\t= 0\nY\t= 1.0000 \n\nAmpl.\t= 1.0000\nAngle\t= 1.5708 rad\n\n");
+}
+
 struct BadUsage {
     const char* name;
     QStringList args;

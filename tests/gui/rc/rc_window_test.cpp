@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -54,7 +55,12 @@ private:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    void clickTopology(const char* button) { QTest::mouseClick(child<QRadioButton>(button), Qt::LeftButton); }
+    // A radio button reacts to clicks on its indicator and text, not on the empty rest.
+    void clickTopology(const char* button)
+    {
+        QRadioButton* radio = child<QRadioButton>(button);
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+    }
 
     std::unique_ptr<MainWindow> window;
 };
