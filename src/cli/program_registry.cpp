@@ -1,5 +1,6 @@
 #include "program_registry.h"
 
+#include "ee_program.h"
 #include "rc_program.h"
 #include "xy_program.h"
 
@@ -10,6 +11,7 @@ std::span<const Program* const> calculatorPrograms()
     static const Program* const programs[] = {
         &rcProgram(),
         &xyProgram(),
+        &eeProgram(),
     };
     return programs;
 }
