@@ -168,7 +168,7 @@ void MainWindow::buildInputFrame()
     auto* frame = new QFrame(centralWidget());
     frame->setObjectName(QStringLiteral("frame"));
     frame->setGeometry(program.layout.frame);
-    frame->setFont(formFont(program.layout.groupFont));
+    frame->setFont(formFont("Sans Serif"));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setMidLineWidth(4);
 

@@ -54,7 +54,7 @@ struct DigitSettings {
 // Placement of the parts of the calculator window that differ between programs.
 struct WindowLayout {
     QRect groupBox;
-    const char* groupFont = "Sans Serif";
+    const char* groupFont = "Sans Serif"; // the topology group's; the input frame keeps "Sans Serif"
     QRect frame;
     QRect goButton;
     QRect angleGroup;                 // kalvo-xy's "Angle" group; empty: none
