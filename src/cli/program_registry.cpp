@@ -1,6 +1,7 @@
 #include "program_registry.h"
 
 #include "ee_program.h"
+#include "impedance_program.h"
 #include "rc_program.h"
 #include "xy_program.h"
 
@@ -10,6 +11,7 @@ std::span<const Program* const> calculatorPrograms()
 {
     static const Program* const programs[] = {
         &rcProgram(),
+        &impedanceProgram(),
         &xyProgram(),
         &eeProgram(),
     };
