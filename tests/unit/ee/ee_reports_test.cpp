@@ -312,6 +312,11 @@ INSTANTIATE_TEST_SUITE_P(
                      "Rt\t= 185.196     ", rangeWarning},
         BoundaryCase{"RtdBisectionBelowTheLowerLimit", platinumRtdReport, {"180", "", "1000", "3850"},
                      "\nT\t= -201.202    \t[°C]", rangeWarning},
+        // Ro * W(-225) to the last bit: the lower end itself is outside the interval.
+        BoundaryCase{"RtdResistanceAtMinus225Degrees", platinumRtdReport, {"75.91129257812503", "", "1000", "3850"},
+                     "c\t= -4.183E-12\n\n\n *** Error:", "(lower than -200°C) ***"},
+        BoundaryCase{"RtdResistanceJustAboveMinus225Degrees", platinumRtdReport, {"75.912", "", "1000", "3850"},
+                     "\nT\t= -225.000    \t[°C]", rangeWarning},
         BoundaryCase{"RtdUnreadableResistanceBesideATemperature", platinumRtdReport, {"1k", "100", "1000", "3850"},
                      "Rt\t= 1385.055    ", rtCaption},
         BoundaryCase{"RtdTemperatureNotANumber", platinumRtdReport, {"", "nan", "1000", "3850"}, "Rt\t= NaN         ",
