@@ -1,6 +1,7 @@
 #include "help_book.h"
 
 #include "help_source.h"
+#include "keep_together.h"
 #include "outline.h"
 #include "svg_image_handler.h"
 
@@ -39,6 +40,9 @@ QFont bodyFont()
 {
     QFont font(QStringLiteral("DejaVu Sans"), 10);
     font.setHintingPreference(QFont::PreferNoHinting);
+    // Without shaping the PDF has no ligatures, so its text reads "ff" and "fi" when
+    // searched or extracted.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -56,6 +60,7 @@ std::unique_ptr<QTextDocument> layOut(const HelpSource& source, const QString& t
                       source.chapters.join(QLatin1Char('\n')) + QStringLiteral("</body></html>"));
     numberHeadings(*document);
     document->setPageSize(pageSize);
+    keepTablesTogether(*document);
     return document;
 }
 
