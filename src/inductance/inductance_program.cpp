@@ -1,0 +1,60 @@
+#include "inductance_program.h"
+
+#include "inductance_descriptions.h"
+#include "inductance_reports.h"
+
+namespace kalvo {
+namespace {
+
+using namespace inductance;
+
+// Rows beyond a topology's inputs are hidden and their labels emptied.
+constexpr Topology topologies[] = {
+    {.number = 1, .buttonText = "Circular Loop", .labels = {"d", "x", "", "", ""}, .visibleInputs = 2,
+     .picture = 1, .description = circularLoopDescription, .report = circularLoopReport},
+    {.number = 2, .buttonText = "Rectangular Loop", .labels = {"d", "x", "y", "", ""}, .visibleInputs = 3,
+     .picture = 2, .description = rectangularLoopDescription, .report = rectangularLoopReport},
+    {.number = 3, .buttonText = "Mutual Ind. 1", .labels = {"A1", "A2", "r", "", ""}, .visibleInputs = 3,
+     .picture = 3, .description = loopMutualDescription, .report = loopMutualReport},
+    {.number = 4, .buttonText = "Mutual Ind. 2", .labels = {"s", "h", "L", "x", ""}, .visibleInputs = 4,
+     .picture = 4, .description = lineMutualDescription, .report = lineMutualReport},
+    {.number = 5, .buttonText = "Single Layer Coil", .labels = {"N", "D", "l", "ur", ""}, .visibleInputs = 4,
+     .picture = 5, .description = singleLayerCoilDescription, .defaults = {nullptr, nullptr, nullptr, "1.0"},
+     .report = singleLayerCoilReport},
+    {.number = 6, .buttonText = "Multi Layer Coil", .labels = {"N", "D1", "D2", "l", "ur"}, .visibleInputs = 5,
+     .picture = 6, .description = multiLayerCoilDescription,
+     .defaults = {nullptr, nullptr, nullptr, nullptr, "1.0"}, .report = multiLayerCoilReport},
+    {.number = 7, .buttonText = "Optimized Coil", .labels = {"L", "d", "", "", ""}, .visibleInputs = 2,
+     .picture = 7, .description = optimizedCoilDescription, .report = optimizedCoilReport},
+    {.number = 8, .buttonText = "Toroid", .labels = {"D", "d", "h", "N", "ur"}, .visibleInputs = 5, .picture = 8,
+     .description = toroidDescription, .defaults = {nullptr, nullptr, nullptr, nullptr, "1.0"},
+     .report = toroidReport},
+    {.number = 9, .buttonText = "Shielding", .labels = {"d", "rho", "ur", "f", "s"}, .visibleInputs = 5,
+     .picture = 9, .description = shieldingDescription, .defaults = {nullptr, "0.0175", "1.0"},
+     .report = shieldingReport},
+};
+
+constexpr Program program{
+    .name = "inductance",
+    .windowTitle = "Inductance Kalvo 2.1",
+    .iconResource = ":/pic/LogoMini.svg",
+    .picturePrefix = ":/pic/bitmap",
+    .layout = {.groupBox = QRect(190, 8, 121, 185),
+               .frame = QRect(10, 10, 171, 216),
+               .goButton = QRect(190, 200, 121, 28),
+               .inputRows = 5,
+               .pictureLabels = 9},
+    .normalDigits = {4, 0.01},
+    .moreDigits = {15, 0.001},
+    .startupText = welcomeText,
+    .topologies = topologies,
+};
+
+} // namespace
+
+const Program& inductanceProgram()
+{
+    return program;
+}
+
+} // namespace kalvo

@@ -1,0 +1,56 @@
+#include "inductance_reports.h"
+#include "report_case.h"
+
+namespace kalvo::inductance {
+namespace {
+
+class LoopReportTest : public testing::TestWithParam<ReportCase> {};
+
+// Reports are compared to the last character: tabs and padding line up the panel.
+TEST_P(LoopReportTest, GivesTheExactReport)
+{
+    EXPECT_EQ(reportOf(GetParam()), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, LoopReportTest,
+    testing::Values(
+        // L = 2 pi 10 (ln 800 - 2) = 294.34 nH
+        ReportCase{"CircularLoopOneMillimetreWireTenCentimetreLoop", circularLoopReport, {"1", "100"},
+                   "\nL\t= 294.3428     nH"},
+        ReportCase{"CircularLoopEmptyWireDiameterIsInfinite", circularLoopReport, {"", "100"},
+                   "\nL\t= +infinity    nH"},
+        // L = 1.016e-8 * 20 ln 20 H = 608.73 nH
+        ReportCase{"RectangularLoopTenByTenInches", rectangularLoopReport, {"25.4", "254", "254"},
+                   "\nL\t= 608.7328     nH"},
+        // M = 5.08 * 1 * 1 / 2^3 = 0.635 nH
+        ReportCase{"LoopMutualTwoInchesApart", loopMutualReport, {"645.16", "645.16", "50.8"},
+                   "\nL\t= 0.6350       nH"},
+        ReportCase{"LoopMutualOneInchApartWarns", loopMutualReport, {"645.16", "645.16", "25.4"},
+                   "\nL\t= 5.0800       nH\n\n**** Warning ****\nAccuracy is expected to be poor!"},
+        // M = 600 * 250 / (1 + 2^2) / 1000 = 30 nH
+        ReportCase{"LineMutualSeparationTwiceHeight", lineMutualReport, {"2", "1", "600", "250"},
+                   "\nL\t= 30.0000      nH"},
+        // s = h halves L x / 1000 = 50 nH
+        ReportCase{"LineMutualSeparationEqualsHeight", lineMutualReport, {"3", "3", "500", "100"},
+                   "\nL\t= 25.0000      nH"}),
+    caseName);
+
+class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const char*, bool>> {};
+
+// Loops of 1 and 4 square inches: the distance must exceed both square roots (1 and 2 in).
+TEST_P(LoopMutualAccuracyTest, WarnsUnlessTheDistanceExceedsBothLoopSizes)
+{
+    const auto [distance, warns] = GetParam();
+    CalculationInput input;
+    input.texts = {"645.16", "2580.64", distance};
+    input.format = {4, 0.01};
+    EXPECT_EQ(loopMutualReport(input).contains(QLatin1String("**** Warning ****")), warns);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, LoopMutualAccuracyTest,
+                         testing::Values(std::tuple{"38.1", true}, std::tuple{"50.8", true},
+                                         std::tuple{"50.81", false}, std::tuple{"", true}));
+
+} // namespace
+} // namespace kalvo::inductance
