@@ -1,0 +1,246 @@
+#include "mtable_widget.h"
+#include "resistor_window.h"
+#include "search_report.h"
+
+#include <QDrag>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTextDocument>
+#include <QtTest>
+
+namespace kalvo::resistor {
+
+class ResistorWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsWithE12TwoDecadesAndEmptyTables();
+    void tablesShowTenFixedRowsOfThreeColumns();
+    void tooltipsExplainBothGroups();
+    void everyRadioButtonSearchesAtOnce_data();
+    void everyRadioButtonSearchesAtOnce();
+    void returnAndEnterSearch_data();
+    void returnAndEnterSearch();
+    void noRowIsSelectedAfterASearch();
+    void emptyInputBecomesZeroAndIsRefused();
+    void draggingSendsTheCurrentCellText_data();
+    void draggingSendsTheCurrentCellText();
+
+private:
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        T* widget = window->findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no widget %s", qPrintable(name));
+        return widget;
+    }
+    QLineEdit* nominal() const { return child<QLineEdit>(QStringLiteral("lineEdit_1")); }
+    QString panel(int n) const { return child<QPlainTextEdit>(QStringLiteral("TextEditOut_%1").arg(n))->toPlainText(); }
+    MTableWidget* table(int n) const { return child<MTableWidget>(QStringLiteral("tableWidget_%1").arg(n)); }
+    TopTenRows rows(int n) const
+    {
+        TopTenRows rows;
+        for (int row = 0; row < topTenSize; ++row)
+            for (int column = 0; column < 3; ++column)
+                rows[row][column] = table(n)->item(row, column)->text();
+        return rows;
+    }
+    void type(const QString& text)
+    {
+        nominal()->selectAll();
+        QTest::keyClicks(nominal(), text);
+    }
+    // A radio button reacts to clicks on its indicator and text, not on the empty rest.
+    void click(int buttonNumber)
+    {
+        auto* radio = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(buttonNumber));
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+    }
+    void expectReport(const SearchReport& expected) const
+    {
+        QCOMPARE(panel(1), expected.parallelText);
+        QCOMPARE(panel(2), expected.serialText);
+        QVERIFY(rows(1) == expected.parallelRows);
+        QVERIFY(rows(2) == expected.serialRows);
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void ResistorWindowTest::init()
+{
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void ResistorWindowTest::cleanup()
+{
+    window.reset();
+}
+
+void ResistorWindowTest::startsWithE12TwoDecadesAndEmptyTables()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Resistor Kalvo 2.0"));
+    QCOMPARE(window->minimumSize(), QSize(521, 540));
+    QCOMPARE(window->maximumSize(), QSize(521, 540));
+    QVERIFY(child<QRadioButton>(QStringLiteral("radioButton_3"))->isChecked());
+    QVERIFY(child<QRadioButton>(QStringLiteral("radioButton_8"))->isChecked());
+    QVERIFY(child<QRadioButton>(QStringLiteral("radioButton_3"))->font().underline());
+    QVERIFY(!child<QRadioButton>(QStringLiteral("radioButton_4"))->font().underline());
+    QCOMPARE(child<QRadioButton>(QStringLiteral("radioButton_10"))->text(), QStringLiteral("-1"));
+    QCOMPARE(panel(1), QStringLiteral("Enter Nominal Value and  \"GO\""));
+    QCOMPARE(panel(2), QString());
+    QVERIFY(rows(1) == TopTenRows{});
+    QVERIFY(rows(2) == TopTenRows{});
+    QCOMPARE(child<QLabel>(QStringLiteral("label_3"))->text(), QStringLiteral("Parallel R    Serial C"));
+    QCOMPARE(child<QLabel>(QStringLiteral("label_2"))->font().pointSize(), 11);
+    QCOMPARE(child<QWidget>(QStringLiteral("tableWidget_2"))->geometry(), QRect(260, 250, 251, 201));
+    QCOMPARE(QApplication::focusWidget(), nominal());
+}
+
+void ResistorWindowTest::tablesShowTenFixedRowsOfThreeColumns()
+{
+    for (const int n : {1, 2}) {
+        MTableWidget* t = table(n);
+        QCOMPARE(t->rowCount(), 10);
+        QCOMPARE(t->columnCount(), 3);
+        QCOMPARE(t->horizontalHeaderItem(2)->text(), QStringLiteral("Diff"));
+        QCOMPARE(t->rowHeight(9), 17);
+        QCOMPARE(t->columnWidth(0), 80);
+        QCOMPARE(t->horizontalHeader()->height(), 20);
+        QVERIFY(!t->verticalHeader()->isVisible());
+        QCOMPARE(t->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(t->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(t->dragDropMode(), QAbstractItemView::DragOnly);
+    }
+    QVERIFY(!table(1)->wordWrap());
+    QVERIFY(table(2)->wordWrap());
+}
+
+void ResistorWindowTest::tooltipsExplainBothGroups()
+{
+    QTextDocument range;
+    range.setHtml(child<QGroupBox>(QStringLiteral("groupBox_2"))->toolTip());
+    QCOMPARE(range.toPlainText(),
+             QStringLiteral("Maximum relative difference between the two values\n1 Decade\t= 1/10\n2 Decades\t= 1/100\n"
+                            "3 Decades\t= 1/1000\n-1\t= One decade lower\n0\t= Same decade\n+1\t= One decade higher"));
+    QTextDocument series;
+    series.setHtml(child<QGroupBox>(QStringLiteral("groupBox"))->toolTip());
+    QCOMPARE(series.toPlainText(), QStringLiteral("IEC 60063 E-Series\nPrefferred Values"));
+}
+
+void ResistorWindowTest::everyRadioButtonSearchesAtOnce_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("series");
+    QTest::addColumn<int>("range");
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("%s", seriesName(allSeries[i])) << i + 1 << i << 1; // with "2 Decades"
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("%s", decadeRangeName(allDecadeRanges[i])) << i + 7 << 2 << i; // with E12
+}
+
+void ResistorWindowTest::everyRadioButtonSearchesAtOnce()
+{
+    QFETCH(int, button);
+    QFETCH(int, series);
+    QFETCH(int, range);
+    type(QStringLiteral("1234.5"));
+    click(button);
+    QVERIFY(child<QRadioButton>(QStringLiteral("radioButton_%1").arg(button))->isChecked());
+    expectReport(searchReport(runSearch(1234.5, allSeries[series], allDecadeRanges[range])));
+    QCOMPARE(QApplication::focusWidget(), nominal());
+}
+
+void ResistorWindowTest::returnAndEnterSearch_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addRow("Return") << int(Qt::Key_Return);
+    QTest::addRow("Enter") << int(Qt::Key_Enter);
+}
+
+void ResistorWindowTest::returnAndEnterSearch()
+{
+    QFETCH(int, key);
+    type(QStringLiteral("4700"));
+    QTest::keyClick(nominal(), Qt::Key(key));
+    QCOMPARE(panel(1), QString());
+    QCOMPARE(panel(2), QStringLiteral("Nominal\t= 4700 \nBest\t= 4700\n\nNominal matched!"));
+    QCOMPARE(table(2)->item(9, 0)->text(), QStringLiteral("4700"));
+}
+
+void ResistorWindowTest::noRowIsSelectedAfterASearch()
+{
+    type(QStringLiteral("5000"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("pbGo")), Qt::LeftButton);
+    for (const int n : {1, 2}) {
+        MTableWidget* t = table(n);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(t->item(3, 1)).center());
+        QCOMPARE(t->selectedItems().size(), 3);
+    }
+    click(4);
+    QVERIFY(table(1)->selectedItems().isEmpty());
+    QVERIFY(table(2)->selectedItems().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), nominal());
+}
+
+void ResistorWindowTest::emptyInputBecomesZeroAndIsRefused()
+{
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("pbGo")), Qt::LeftButton);
+    QCOMPARE(nominal()->text(), QStringLiteral("0"));
+    QCOMPARE(panel(1), unsearchableText());
+    QCOMPARE(panel(2), unsearchableText());
+    QVERIFY(rows(1) == TopTenRows{});
+}
+
+void ResistorWindowTest::draggingSendsTheCurrentCellText_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("serial R2") << "5000" << 2 << 4 << 1 << "4700";
+    QTest::addRow("parallel Diff") << "5000" << 1 << 0 << 2 << "4.8402%";
+    QTest::addRow("empty cell") << "-1" << 1 << 2 << 0 << "";
+}
+
+// The offscreen platform ends a drag at once; the drag object stays with its source.
+void ResistorWindowTest::draggingSendsTheCurrentCellText()
+{
+    QFETCH(QString, input);
+    QFETCH(int, table);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    type(input);
+    QTest::keyClick(nominal(), Qt::Key_Return);
+    MTableWidget* t = this->table(table);
+    const QPoint cell = t->visualItemRect(t->item(row, column)).center();
+    QSignalSpy needDropData(t, &MTableWidget::NeedDropData);
+    QTest::mousePress(t->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseMove(t->viewport(), cell + QPoint(QApplication::startDragDistance(), 0));
+    QTest::mouseRelease(t->viewport(), Qt::LeftButton, {}, cell);
+    QCOMPARE(needDropData.size(), 1);
+    const QDrag* drag = t->findChild<QDrag*>();
+    QVERIFY(drag != nullptr);
+    QCOMPARE(drag->mimeData()->text(), text);
+    QCOMPARE(drag->supportedActions(), Qt::MoveAction);
+}
+
+} // namespace kalvo::resistor
+
+QTEST_MAIN(kalvo::resistor::ResistorWindowTest)
+#include "resistor_window_test.moc"
