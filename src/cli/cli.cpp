@@ -29,6 +29,7 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         out << usage;
         return exitSuccess;
     }
+    if (command == QLatin1String("resistor")) return runResistorCommand(rest, out, err);
     for (const Program* program : calculatorPrograms())
         if (command == QLatin1String(program->name))
             return runCalculatorCommand(*program, rest, out, err);
