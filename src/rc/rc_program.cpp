@@ -1,5 +1,6 @@
 #include "rc_program.h"
 
+#include "match_network.h"
 #include "rc_descriptions.h"
 #include "rc_reports.h"
 
@@ -21,9 +22,9 @@ constexpr Topology topologies[] = {
     {.number = 5, .buttonText = "Groundplane", .labels = {"X", "d1", "d2", "d3", "Temp", nullptr},
      .visibleInputs = 5, .picture = 5, .description = groundplaneDescription, .report = groundplaneReport},
     {.number = 6, .buttonText = "T match", .labels = {"d", "Ze", "Za", "", "", nullptr}, .visibleInputs = 3,
-     .picture = 6, .description = tMatchDescription, .report = nullptr},
+     .picture = 6, .description = tMatchDescription, .report = tMatchReport},
     {.number = 7, .buttonText = "PI match", .labels = {"d", "Ze", "Za", "", "", nullptr}, .visibleInputs = 3,
-     .picture = 7, .description = piMatchDescription, .report = nullptr},
+     .picture = 7, .description = piMatchDescription, .report = piMatchReport},
     {.number = 8, .buttonText = "MTBF", .labels = {"MTBF", "FIT", "t", "T1", "T2", "Ea"}, .visibleInputs = 6,
      .picture = 8, .description = mtbfDescription, .report = mtbfReport},
 };
@@ -40,6 +41,7 @@ constexpr Program program{
                .pictureLabels = 8},
     .normalDigits = {3, 0.1},
     .moreDigits = {15, 0.1},
+    .createEngine = createMatchingEngine,
     .topologies = topologies,
 };
 

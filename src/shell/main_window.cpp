@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "application.h"
+#include "formula_engine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -66,8 +68,16 @@ MainWindow::MainWindow(const Program& program, QWidget* parent)
     moreDigitsAction->setChecked(false);
     connect(moreDigitsAction, &QAction::triggered, this, &MainWindow::SetPrecision);
 
-    if (program.createEngine != nullptr)
+    if (program.createEngine != nullptr) {
         engine = program.createEngine();
+        // Without its engine the window is of no use; only kalvo-rc has one.
+        if (engine == nullptr || !engine->hasVariableTable()) {
+            QMessageBox::critical(this, QStringLiteral("RC Kalvo"),
+                                  engine == nullptr ? QStringLiteral("Out of Memory\n (Calc Object)")
+                                                    : QStringLiteral("Out of Memory\n (Calc Object Vars)"));
+            deleteLater();
+        }
+    }
 }
 
 // Closing the window moves the focus out of a line edit; its editingFinished must not
