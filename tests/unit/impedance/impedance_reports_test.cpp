@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 // Expected numbers come from reference_reports.py, an independent Python version of
 // the formulas and of the number format.
@@ -355,14 +354,13 @@ TEST(TwistedPair, InAirTheFirstThreeFormulasAgree)
 }
 
 // What an engineer checks first, against the textbook values.
-TEST(PhysicalSanity, FiftyOhmCoax)
+// Z0 = 60 ln(d2/d1) / sqrt(er) = 60 ln(3.5) / 1.5 = 50.11 ohm.
+TEST(ImpedanceSanity, FiftyOhmCoax)
 {
-    const double z = 60.0 * std::log(3.5 / 1.0) / std::sqrt(2.25); // 50.11 ohm
-    EXPECT_NEAR(z, 50.1, 0.05);
     EXPECT_TRUE(run(coaxReport, {"1", "3.5", "2.25"}).startsWith(QStringLiteral("\nZ\t= 50.111 ")));
 }
 
-TEST(PhysicalSanity, MicrostripOnFr4NearFiftyOhm)
+TEST(ImpedanceSanity, MicrostripOnFr4NearFiftyOhm)
 {
     // 1.6 mm FR-4 (er 4.3), 35 um copper: a 3 mm trace is close to 50 ohm.
     const Microstrip line = microstrip(1.6 / 25.4, 3.0 / 25.4, 35.0 / 25400.0, 4.3);
@@ -371,22 +369,20 @@ TEST(PhysicalSanity, MicrostripOnFr4NearFiftyOhm)
     EXPECT_LT(line.effectivePermittivity, 4.3);
 }
 
-TEST(PhysicalSanity, StriplineImpedanceIsIndependentOfTheUnit)
+TEST(ImpedanceSanity, StriplineImpedanceIsIndependentOfTheUnit)
 {
     EXPECT_NEAR(Zstrip(1.6, 0.5, 0.035, 4.3), Zstrip(1.6 / 25.4, 0.5 / 25.4, 0.035 / 25.4, 4.3), 1e-9);
     EXPECT_NEAR(Zstrip(1.6, 0.5, 0.035, 4.3) * std::sqrt(4.3), Zstrip(1.6, 0.5, 0.035, 1.0), 1e-9);
 }
 
-TEST(PhysicalSanity, SkinDepthOfCopperAtOneMegahertz)
+// delta = sqrt(rho / (pi f mu0)) = 66.58 um for rho = 1.75e-8 ohm m at 1 MHz.
+TEST(ImpedanceSanity, SkinDepthOfCopperAtOneMegahertz)
 {
-    // delta = sqrt(rho / (pi f mu0)) = 66.6 um for rho = 1.75e-8 ohm m.
-    const double delta = std::sqrt(1.75e-8 / (std::numbers::pi * 1e6 * 4e-7 * std::numbers::pi));
-    EXPECT_NEAR(delta * 1000.0, 0.0666, 0.0001);
     EXPECT_TRUE(run(skinEffectReport, {"1", "0.0175", "1", "1e6"}).startsWith(QStringLiteral("\nds\t= 66.579E-3 ")));
 }
 
 // Whatever is typed, every topology answers with a report and never stalls.
-TEST(Robustness, EveryTopologyAnswersOddInput)
+TEST(ImpedanceRobustness, EveryTopologyAnswersOddInput)
 {
     const QStringList odd[] = {{}, {"-1", "-1", "-1", "-1", "-1"}, {"nan", "nan", "nan", "nan", "nan"},
                                {"inf", "1e308", "-0", "1e-320", "inf"}, {"1e308", "1e308", "1e308", "1e308", "1e308"}};
