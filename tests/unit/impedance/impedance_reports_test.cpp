@@ -99,27 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
          "Zds\t= 99.552      \tOhm\tCharacteristic Stripline Differential Impedance (Lower Picture)\n"
          "\n"
          "No accuracy is granted."},
-    ReportCase{"DifferentialApartMoreDigits", differentialReport, {"0.2", "0.3", "50"}, true,
-         "\n"
-         "Zdm\t= 88.62746758325815\tOhm\tCharacteristic Microstrip Differential Impedance (Upper Picture)\n"
-         "\n"
-         "Zds\t= 99.55213360345735\tOhm\tCharacteristic Stripline Differential Impedance (Lower Picture)\n"
-         "\n"
-         "No accuracy is granted."},
     ReportCase{"StriplineNarrow", striplineReport, {"1.6", "0.5", "35", "4.3"}, false,
          "\n"
          "Z\t= 56.930      \tOhm\tCharacteristic Impedance \n"
          "L\t= 393.773     \tnH/m\tInductane per meter\n"
          "C\t= 121.495     \tpF/m\tCapacitance per meter\n"
          "pd\t= 6.917        \tns/m\tPropagation delay\n"
-         "\n"
-         "Accuracy is better than 1.3 percent."},
-    ReportCase{"StriplineNarrowMoreDigits", striplineReport, {"1.6", "0.5", "35", "4.3"}, true,
-         "\n"
-         "Z\t= 56.93033318447723\tOhm\tCharacteristic Impedance \n"
-         "L\t= 393.7726625756400\tnH/m\tInductane per meter\n"
-         "C\t= 121.4949176984819\tpF/m\tCapacitance per meter\n"
-         "pd\t= 6.916746144795215\tns/m\tPropagation delay\n"
          "\n"
          "Accuracy is better than 1.3 percent."},
     ReportCase{"StriplineQuarterBound", striplineReport, {"1.6", "1", "250", "4.3"}, false,
