@@ -2,6 +2,7 @@
 
 #include "ee_program.h"
 #include "impedance_program.h"
+#include "inductance_program.h"
 #include "rc_program.h"
 #include "xy_program.h"
 
@@ -11,6 +12,7 @@ std::span<const Program* const> calculatorPrograms()
 {
     static const Program* const programs[] = {
         &rcProgram(),
+        &inductanceProgram(),
         &impedanceProgram(),
         &xyProgram(),
         &eeProgram(),
