@@ -30,6 +30,7 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         return exitSuccess;
     }
     if (command == QLatin1String("resistor")) return runResistorCommand(rest, out, err);
+    if (command == QLatin1String("calc")) return runCalcCommand(rest, out, err);
     for (const Program* program : calculatorPrograms())
         if (command == QLatin1String(program->name))
             return runCalculatorCommand(*program, rest, out, err);

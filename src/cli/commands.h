@@ -21,4 +21,7 @@ int runCalculatorCommand(const Program& program, const QStringList& args, QTextS
 // resistor NOMINAL [--series E3|E6|E12|E24|E48|E96] [--range RANGE]
 int runResistorCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
+// calc [--real] [--define NAME=FORMULA ...] FORMULA
+int runCalcCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
 } // namespace kalvo
