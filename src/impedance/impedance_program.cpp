@@ -44,6 +44,7 @@ constexpr Program program{
     .picturePrefix = ":/pic/bitmap",
     .layout = {.groupBox = QRect(180, 5, 131, 190),
                .groupFont = "AlArabiya",
+               .groupSpacing = 0,
                .frame = QRect(10, 10, 161, 216),
                .goButton = QRect(180, 199, 131, 28),
                .inputRows = 5,

@@ -137,7 +137,7 @@ void MainWindow::buildTopologyGroup()
 
     auto* layout = new QVBoxLayout(group);
     layout->setObjectName(QStringLiteral("verticalLayout"));
-    layout->setSpacing(6);
+    layout->setSpacing(program.layout.groupSpacing);
     layout->setContentsMargins(8, 1, 0, 6);
 
     topologyButtons = new QButtonGroup(this);

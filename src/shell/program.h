@@ -55,6 +55,7 @@ struct DigitSettings {
 struct WindowLayout {
     QRect groupBox;
     const char* groupFont = "Sans Serif"; // the topology group's; the input frame keeps "Sans Serif"
+    int groupSpacing = 6;             // between the topology buttons; 0 lets nine fit in a short group
     QRect frame;
     QRect goButton;
     QRect angleGroup;                 // kalvo-xy's "Angle" group; empty: none

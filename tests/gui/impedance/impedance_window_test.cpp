@@ -23,7 +23,7 @@ private Q_SLOTS:
     void cleanup();
     void startsWithTheStartupTextOverTheMicrostrip();
     void placesTheGroupFrameAndGoButton();
-    void buttonsStandInGroupOrder();
+    void buttonsStandInGroupOrderTallEnoughForTheirLetters();
     void topologyShowsItsDescriptionDefaultsLabelsAndPicture_data();
     void topologyShowsItsDescriptionDefaultsLabelsAndPicture();
     void startupTextIsShownOnlyOnce();
@@ -112,7 +112,7 @@ void ImpedanceWindowTest::placesTheGroupFrameAndGoButton()
     QCOMPARE(child<QLabel>(QStringLiteral("label_pic9"))->geometry(), QRect(320, 10, 303, 216));
 }
 
-void ImpedanceWindowTest::buttonsStandInGroupOrder()
+void ImpedanceWindowTest::buttonsStandInGroupOrderTallEnoughForTheirLetters()
 {
     auto* layout = child<QVBoxLayout>(QStringLiteral("verticalLayout"));
     const QStringList expected = {"radioButton_1 Microstrip",     "radioButton_8 Emb. Microstrip",
@@ -122,8 +122,10 @@ void ImpedanceWindowTest::buttonsStandInGroupOrder()
                                   "radioButton_7 Skin Effect"};
     QStringList shown;
     for (int i = 0; i < layout->count(); ++i)
-        if (auto* button = qobject_cast<QRadioButton*>(layout->itemAt(i)->widget()))
+        if (auto* button = qobject_cast<QRadioButton*>(layout->itemAt(i)->widget())) {
             shown.append(button->objectName() + QLatin1Char(' ') + button->text());
+            QVERIFY2(button->height() >= button->fontMetrics().ascent(), "letters cut off");
+        }
     QCOMPARE(shown, expected);
 }
 
