@@ -29,6 +29,7 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         out << usage;
         return exitSuccess;
     }
+    if (command == QLatin1String("stat")) return runStatCommand(rest, out, err);
     if (command == QLatin1String("resistor")) return runResistorCommand(rest, out, err);
     if (command == QLatin1String("calc")) return runCalcCommand(rest, out, err);
     for (const Program* program : calculatorPrograms())

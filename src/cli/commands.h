@@ -18,6 +18,9 @@ int usageError(QTextStream& err, const QString& message);
 // PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad], or PROGRAM --list.
 int runCalculatorCommand(const Program& program, const QStringList& args, QTextStream& out, QTextStream& err);
 
+// stat MODE [FILE] [--sort original|x|y|failure|failure%] [--bins N]
+int runStatCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
 // resistor NOMINAL [--series E3|E6|E12|E24|E48|E96] [--range RANGE]
 int runResistorCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 

@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "search_report.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "1200\t3900\t2.0000%\n1800\t3300\t2.0000%\n390\t4700\t1.8000%\n330\t4700\t0.6000%\n"
                     "270\t4700\t-0.6000%\n220\t4700\t-1.6000%\n2200\t2700\t-2.0000%\n1000\t3900\t-2.0000%\n"
                     "180\t4700\t-2.4000%\n150\t4700\t-3.0000%\n"},
-        ResistorRun{"OptionsBeforeTheValueInAnyCase",
-                    {"resistor", "--series", " e3 ", "--range", "0", "0.47"},
-                    "Nominal\t= 0.47 \nBest\t= 0.5 \nR1\t= 1\nR2\t= 1\n\nDiff = 0.030000  /  6.383%\n"
-                    "----\n"
-                    "4.7\t4.7\t400.0000%\n2.2\t4.7\t218.8406%\n2.2\t2.2\t134.0426%\n1\t4.7\t75.4386%\n"
-                    "1\t2.2\t46.2766%\n1\t1\t6.3830%\n1\t0\t-100.0000%\n2.2\t0\t-100.0000%\n4.7\t0\t-100.0000%\n"
-                    "0\t0\t-100.0000%\n"
-                    "----\n"
-                    "Nominal\t= 0.47 \nBest\t= 1 \nR1\t= 1\nR2\t= 0\n\nDiff = 0.530000  /  112.766%\n"
-                    "----\n"
-                    "4.7\t4.7\t1900.0000%\n2.2\t4.7\t1368.0851%\n1\t4.7\t1112.7660%\n4.7\t0\t900.0000%\n"
-                    "2.2\t2.2\t836.1702%\n1\t2.2\t580.8511%\n2.2\t0\t368.0851%\n1\t1\t325.5319%\n"
-                    "1\t0\t112.7660%\n0\t0\t-100.0000%\n"},
         ResistorRun{"MatchedLeavesTheParallelPanelEmpty",
                     {"resistor", "22", "--series", "E3", "--range", "0"},
                     "\n----\n"
@@ -72,16 +60,42 @@ INSTANTIATE_TEST_SUITE_P(
                     "\t\t\n\t\t\n\t\t\n\t\t\n\t\t\n\t\t\n\t\t\n\t\t\n\t\t\n\t\t\n"}),
     [](const testing::TestParamInfo<ResistorRun>& info) { return std::string(info.param.name); });
 
-// A value that looks like an option, "-1", is the range, not the nominal value.
-TEST(ResistorCliRange, TakesValuesThatStartWithAMinus)
+struct OptionRun {
+    const char* name;
+    QStringList args;
+    double nominal;
+    ESeries series;
+    DecadeRange range;
+};
+
+class ResistorCliOptions : public testing::TestWithParam<OptionRun> {};
+
+// The options choose the series and range in any order and case; "-1" after --range
+// is the range, not the nominal value.
+TEST_P(ResistorCliOptions, SearchTheChosenSeriesAndRange)
 {
-    const CliResult lower = runKalvoCli({"resistor", "4700", "--range", "-1"});
-    const CliResult higher = runKalvoCli({"resistor", "4700", "--range", "+1"});
-    ASSERT_EQ(lower.exitCode, 0) << lower.err.toStdString();
-    ASSERT_EQ(higher.exitCode, 0) << higher.err.toStdString();
-    EXPECT_TRUE(lower.out.startsWith("Nominal\t= 4700 \nBest\t= 410 \n")) << lower.out.toStdString();
-    EXPECT_TRUE(higher.out.startsWith("Nominal\t= 4700 \nBest\t= 5000 \n")) << higher.out.toStdString();
+    const OptionRun& run = GetParam();
+    const CliResult result = runKalvoCli(run.args);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const SearchReport report = searchReport(runSearch(run.nominal, run.series, run.range));
+    const QString out = QString::fromUtf8(result.out);
+    EXPECT_TRUE(out.startsWith(report.parallelText + QStringLiteral("\n----\n"))) << result.out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("----\n") + report.serialText + QStringLiteral("\n----\n")));
+    const TopTenRow& last = report.serialRows.back();
+    EXPECT_TRUE(out.endsWith(last[0] + u'\t' + last[1] + u'\t' + last[2] + u'\n'));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ResistorCliOptions,
+    testing::Values(OptionRun{"BeforeTheValueInAnyCase", {"resistor", "--series", " e3 ", "--range", "0", "0.47"},
+                              0.47, ESeries::E3, DecadeRange::SameDecade},
+                    OptionRun{"AfterTheValue", {"resistor", "4700", "--range", "3 DECADES", "--series", "E96"}, 4700,
+                              ESeries::E96, DecadeRange::ThreeDecades},
+                    OptionRun{"RangeMinusOne", {"resistor", "4700", "--range", "-1"}, 4700, ESeries::E12,
+                              DecadeRange::LowerDecade},
+                    OptionRun{"RangePlusOne", {"resistor", "--range", "+1", "4700"}, 4700, ESeries::E12,
+                              DecadeRange::HigherDecade}),
+    [](const testing::TestParamInfo<OptionRun>& info) { return std::string(info.param.name); });
 
 struct BadUsage {
     const char* name;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "c_scan.h"
+
+#include <QString>
+
+namespace kalvo {
+
+// The pair typed into the input field "Xi Yi": the text as 8-bit characters read with
+// "%lf %lf"; (0, 0) when empty, 0 for each number that cannot be read.
+ValuePair readInputPair(const QString& text);
+
+} // namespace kalvo

@@ -1,0 +1,292 @@
+#include "stat_window.h"
+
+#include "application.h"
+#include "data_file.h"
+#include "entry_cells.h"
+#include "histogram_scene.h"
+#include "input_pair.h"
+#include "mtable_widget.h"
+#include "report_file.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace kalvo::stat {
+namespace {
+
+const QString kProblemTitle = QStringLiteral("Stat Kalvo Problem");
+const QString kWarningTitle = QStringLiteral("Stat Kalvo Warning");
+const QString kTextFiles = QStringLiteral("Text files (*.txt)");
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , form(buildStatForm(*this))
+{
+    setWindowTitle(QStringLiteral("Stat Kalvo 2.0"));
+    form.resultPanel->setPlainText(QStringLiteral("Welcome to Stat Kalvo"));
+    connectSignals();
+    createShortcuts();
+    form.input->setFocus();
+}
+
+void MainWindow::connectSignals()
+{
+    connect(form.addButton, &QPushButton::clicked, this, &MainWindow::on_pbAdd_clicked);
+    connect(form.deleteButton, &QPushButton::clicked, this, &MainWindow::on_pbDel_clicked);
+    connect(form.insertButton, &QPushButton::clicked, this, &MainWindow::on_pbInsert_clicked);
+    connect(form.deleteListButton, &QPushButton::clicked, this, &MainWindow::on_pbDelList_clicked);
+    connect(form.loadButton, &QPushButton::clicked, this, &MainWindow::on_pbLoad_clicked);
+    connect(form.saveButton, &QPushButton::clicked, this, &MainWindow::on_pbSave_clicked);
+    connect(form.goButton, &QPushButton::clicked, this, &MainWindow::on_pbGo_clicked);
+    connect(form.table, &MTableWidget::NeedDropData, this, &MainWindow::on_tableWidget_1_NeedDropData);
+    connect(form.sortButtons, &QButtonGroup::idClicked, this, &MainWindow::chooseSortMode);
+    connect(form.modeButtons, &QButtonGroup::idClicked, this, &MainWindow::runModeOfButton);
+}
+
+// Window-wide: Return or Enter anywhere adds the typed pair (or runs GO, see Add).
+void MainWindow::createShortcuts()
+{
+    const auto shortcut = [this](QKeySequence key, void (MainWindow::*slot)()) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::Key_Enter), &MainWindow::on_pbAdd_clicked);
+    shortcut(QKeySequence(Qt::Key_Return), &MainWindow::on_pbAdd_clicked);
+    shortcut(QKeySequence(Qt::Key_F1), &MainWindow::on_help);
+    shortcut(QKeySequence(Qt::Key_F11), &MainWindow::on_F11);
+    shortcut(QKeySequence(Qt::Key_F12), &MainWindow::on_F12);
+}
+
+void MainWindow::on_pbAdd_clicked()
+{
+    if (histogramShown)
+        return;
+    if (form.goButton->hasFocus()) {
+        runSelectedMode();
+        return;
+    }
+    const ValuePair pair = readInputPair(form.input->text());
+    form.input->clear();
+    if (entries.append(pair.x, pair.y)) {
+        refreshTable();
+        form.table->selectRow(entries.count() - 1);
+    } else {
+        QMessageBox::critical(this, kProblemTitle, QStringLiteral("Maxlist Reached!"));
+    }
+    form.input->setFocus();
+}
+
+void MainWindow::on_pbInsert_clicked()
+{
+    if (histogramShown)
+        return;
+    if (sortMode != SortMode::Original) {
+        QMessageBox::warning(this, kWarningTitle, QStringLiteral("Insert data only in \"Original\" sort mode!"));
+        return;
+    }
+    form.resultPanel->clear();
+    const ValuePair pair = readInputPair(form.input->text());
+    const int row = form.table->currentRow();
+    if (row >= 0 && row < entries.count()) {
+        entries.insert(row, pair.x, pair.y); // a full list stays as it is
+        refreshTable();
+        form.table->selectRow(row);
+    }
+    form.input->setFocus();
+}
+
+void MainWindow::on_pbDel_clicked()
+{
+    if (histogramShown)
+        return;
+    const int row = form.table->currentRow();
+    form.resultPanel->clear();
+    if (entries.remove(row)) {
+        refreshTable();
+        if (row - 1 >= 0)
+            form.table->selectRow(row - 1);
+    }
+    form.input->setFocus();
+}
+
+void MainWindow::on_pbDelList_clicked()
+{
+    if (histogramShown)
+        return;
+    const auto answer = QMessageBox::warning(this, kWarningTitle, QStringLiteral("Delete FULL List?"),
+                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        entries.clear();
+        form.table->clearContents();
+        form.table->setRowCount(0);
+        form.resultPanel->clear();
+    }
+    form.input->setFocus();
+}
+
+void MainWindow::on_pbLoad_clicked()
+{
+    if (loadPath.isEmpty())
+        loadPath = QDir::homePath();
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Load and append Data"), loadPath, kTextFiles);
+    if (!path.isEmpty()) {
+        loadPath = path;
+        const DataLoad load = loadDataFile(path, entries);
+        if (!load.error.isEmpty()) {
+            showProblem(dataFileErrorMessage(path, load.error));
+        } else {
+            if (load.listFilled)
+                QMessageBox::critical(this, kProblemTitle, listFilledOnLoadMessage());
+            refreshTable();
+        }
+    }
+    form.resultPanel->setPlainText(dataFormatHelp());
+    form.input->setFocus();
+}
+
+void MainWindow::on_pbSave_clicked()
+{
+    if (reportPath.isEmpty())
+        reportPath = QDir::homePath() + QStringLiteral("/Report.txt");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"), reportPath, kTextFiles);
+    if (!path.isEmpty()) {
+        reportPath = path;
+        const QString error = saveReport(path, reportText(entries, form.resultPanel->toPlainText()));
+        if (!error.isEmpty())
+            showProblem(reportFileErrorMessage(path, error));
+    }
+    form.input->setFocus();
+}
+
+void MainWindow::on_pbGo_clicked()
+{
+    runSelectedMode();
+}
+
+void MainWindow::on_tableWidget_1_NeedDropData()
+{
+    dragCurrentCellText(form.table);
+}
+
+void MainWindow::on_help()
+{
+    openHelpDocument();
+}
+
+void MainWindow::on_F11()
+{
+    changeBinCount(-1);
+}
+
+void MainWindow::on_F12()
+{
+    changeBinCount(+1);
+}
+
+void MainWindow::chooseSortMode(int buttonNumber)
+{
+    if (const std::optional<SortMode> mode = sortModeOfButton(buttonNumber)) {
+        sortMode = *mode;
+        refreshTable();
+    }
+}
+
+void MainWindow::runModeOfButton(int buttonNumber)
+{
+    if (const std::optional<StatMode> mode = modeOfButton(buttonNumber))
+        evaluate(*mode);
+}
+
+void MainWindow::runSelectedMode()
+{
+    runModeOfButton(form.modeButtons->checkedId());
+}
+
+void MainWindow::evaluate(StatMode mode)
+{
+    if (mode == StatMode::Histogram) {
+        showHistogramView();
+        drawHistogram();
+        return;
+    }
+    showTable();
+    const ModeResult result = runMode(entries, mode, bins);
+    form.resultPanel->setPlainText(result.text);
+    if (result.restoreSortOrder)
+        refreshTable();
+}
+
+// Replaces the scene only when there is a histogram to show; the result panel tells
+// why otherwise.
+void MainWindow::drawHistogram()
+{
+    const ModeResult result = runMode(entries, StatMode::Histogram, bins);
+    if (result.histogram) {
+        QGraphicsScene* previous = histogramScene;
+        histogramScene = createHistogramScene(*result.histogram, form.histogramView->size(), this);
+        form.histogramView->setScene(histogramScene);
+        delete previous;
+        form.histogramView->show();
+    }
+    form.resultPanel->setPlainText(result.text);
+}
+
+void MainWindow::changeBinCount(int step)
+{
+    const int changed = bins + step;
+    if (!histogramShown || changed < kMinBins || changed > kMaxBins)
+        return;
+    bins = changed;
+    drawHistogram();
+}
+
+// The table is stale after the histogram view (which sorts the list by X and lets
+// Load append without a refresh), so leaving that view refreshes it.
+void MainWindow::showTable()
+{
+    const bool wasHistogram = histogramShown;
+    histogramShown = false;
+    form.table->show();
+    form.histogramView->hide();
+    if (wasHistogram)
+        refreshTable();
+}
+
+void MainWindow::showHistogramView()
+{
+    histogramShown = true;
+    form.table->hide();
+    form.histogramView->show();
+}
+
+// Rows follow the list in the order of the sort mode; no row is current afterwards.
+void MainWindow::refreshTable()
+{
+    if (histogramShown)
+        return;
+    entries.sort(sortMode);
+    form.table->clearContents();
+    form.table->setCurrentCell(-1, -1);
+    form.table->setRowCount(entries.count());
+    for (int row = 0; row < entries.count(); ++row) {
+        const QStringList cells = entryCells(entries.at(row));
+        for (int column = 0; column < kTableColumns; ++column)
+            form.table->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    form.input->setFocus();
+}
+
+void MainWindow::showProblem(const QString& text)
+{
+    QMessageBox::warning(this, kProblemTitle, text);
+}
+
+} // namespace kalvo::stat

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "stat_form.h"
+#include "stat_list.h"
+#include "stat_mode.h"
+
+#include <QMainWindow>
+
+class QGraphicsScene;
+
+namespace kalvo::stat {
+
+// The window of kalvo-stat: the data list with its table, the sort and mode groups,
+// the histogram view and the result panel.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    const StatList& list() const { return entries; }
+    int binCount() const { return bins; }
+
+private Q_SLOTS:
+    void on_pbAdd_clicked();
+    void on_pbDel_clicked();
+    void on_pbInsert_clicked();
+    void on_pbDelList_clicked();
+    void on_pbLoad_clicked();
+    void on_pbSave_clicked();
+    void on_pbGo_clicked();
+    void on_tableWidget_1_NeedDropData();
+    void on_help();
+    void on_F11();
+    void on_F12();
+    void chooseSortMode(int buttonNumber);
+    void runModeOfButton(int buttonNumber);
+
+private:
+    void connectSignals();
+    void createShortcuts();
+    void runSelectedMode();
+    void evaluate(StatMode mode);
+    void drawHistogram();
+    void changeBinCount(int step);
+    void showTable();
+    void showHistogramView();
+    void refreshTable();
+    void showProblem(const QString& text);
+
+    StatForm form;
+    StatList entries;
+    SortMode sortMode = SortMode::Original;
+    bool histogramShown = false;
+    int bins = kDefaultBins;
+    QString reportPath;
+    QString loadPath;
+    QGraphicsScene* histogramScene = nullptr;
+};
+
+} // namespace kalvo::stat
