@@ -40,6 +40,7 @@ constexpr Program program{
     .iconResource = ":/pic/LogoMini.svg",
     .picturePrefix = ":/pic/bitmap",
     .layout = {.groupBox = QRect(190, 8, 121, 185),
+               .groupSpacing = 0, // nine buttons in the group of eight
                .frame = QRect(10, 10, 171, 216),
                .goButton = QRect(190, 200, 121, 28),
                .inputRows = 5,

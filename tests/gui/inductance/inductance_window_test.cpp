@@ -18,7 +18,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void startsWithTheWelcomeTextOverTheCircularLoop();
-    void listsTheNineTopologiesInOrder();
+    void listsTheNineTopologiesInOrderWithinTheGroup();
     void topologyShowsItsLabelsInputsAndDefaults_data();
     void topologyShowsItsLabelsInputsAndDefaults();
     void everyTopologyShowsItsOwnPicture();
@@ -88,8 +88,11 @@ void InductanceWindowTest::startsWithTheWelcomeTextOverTheCircularLoop()
     QVERIFY(child<QLabel>(QStringLiteral("label_pic1"))->isVisible());
 }
 
-void InductanceWindowTest::listsTheNineTopologiesInOrder()
+// All nine buttons stand inside the group of kalvo-rc's size, each a full line of text tall.
+void InductanceWindowTest::listsTheNineTopologiesInOrderWithinTheGroup()
 {
+    auto* group = child<QWidget>(QStringLiteral("groupBox"));
+    QCOMPARE(group->geometry(), QRect(190, 8, 121, 185));
     const QStringList texts{"Circular Loop",    "Rectangular Loop", "Mutual Ind. 1",
                             "Mutual Ind. 2",    "Single Layer Coil", "Multi Layer Coil",
                             "Optimized Coil",   "Toroid",           "Shielding"};
@@ -97,6 +100,8 @@ void InductanceWindowTest::listsTheNineTopologiesInOrder()
     for (int n = 1; n <= texts.size(); ++n) {
         auto* button = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n));
         QCOMPARE(button->text(), texts[n - 1]);
+        QVERIFY(button->height() >= button->fontMetrics().height());
+        QVERIFY(button->geometry().bottom() <= group->contentsRect().bottom());
         if (previous != nullptr)
             QVERIFY(button->y() > previous->y());
         previous = button;
