@@ -1,6 +1,7 @@
 #include "data_file.h"
 #include "fits.h"
 #include "report_file.h"
+#include "stat_mode.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <random>
 #include <vector>
 
 namespace kalvo {
@@ -37,6 +39,11 @@ struct DataCase {
     QByteArray content;
     Pairs expected;
 };
+
+void PrintTo(const DataCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class DataFile : public ::testing::TestWithParam<DataCase> {};
 
@@ -100,6 +107,26 @@ TEST(DataFileLimit, TheLastLineWithoutBreakFillsTheListWithoutAMessage)
     EXPECT_FALSE(append("9 9", list).listFilled);     // the end of the file was met by this read
     list.remove(0);
     EXPECT_TRUE(append("9 9\n", list).listFilled);   // the end is met only by the next read
+}
+
+// Any bytes load, and every evaluation of what they give ends normally.
+TEST(DataFileRobustness, RandomBytesThroughEveryMode)
+{
+    std::mt19937 random(7);
+    const char alphabet[] = "0123456789 \t\n.-+eEinfaxNDd\0\r";
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes;
+        const int size = static_cast<int>(random() % 3000);
+        for (int i = 0; i < size; ++i)
+            bytes += alphabet[random() % (sizeof alphabet - 1)];
+        for (const ModeButton& button : modeButtons()) {
+            StatList list;
+            append(bytes, list);
+            const ModeResult result = runMode(list, button.mode, 3 + static_cast<int>(random() % 248));
+            ASSERT_FALSE(result.text.isEmpty());
+            ASSERT_FALSE(reportText(list, result.text).isEmpty());
+        }
+    }
 }
 
 TEST(Report, TextAndRoundTripThroughAFileWithANonAsciiName)
