@@ -14,7 +14,7 @@ namespace kalvo {
 // A formula calculator with a table of named formulas (variables). Formulas are read
 // with real or complex arithmetic; a formula that uses a base prefix or a bit operator is
 // computed in integer mode, whose result is text. Every operation returns an EngineError;
-// errorText gives its message. Not reentrant, not thread-safe.
+// errorText gives its message. Not thread-safe.
 class FormulaEngine {
 public:
     static constexpr std::size_t maxFormulaLength = 30000;

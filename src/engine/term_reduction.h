@@ -87,7 +87,7 @@ EngineError reducePriority(EvaluationContext& context,
 // Scanning and the sign check: everything before the pending terms are evaluated.
 template <class Mode>
 EngineError prepareTerms(EvaluationContext& context, std::string_view text,
-                                           std::vector<Term<typename Mode::Value>>& terms)
+                         std::vector<Term<typename Mode::Value>>& terms)
 {
     if (EngineError error = Mode::scan(context, text, terms); error != EngineError::None)
         return error;
@@ -96,9 +96,8 @@ EngineError prepareTerms(EvaluationContext& context, std::string_view text,
 
 // Functions, signs and the binary passes, once every pending term has its value.
 template <class Mode>
-EngineError finishReduction(EvaluationContext& context,
-                                              std::vector<Term<typename Mode::Value>>& terms,
-                                              typename Mode::Value& result)
+EngineError finishReduction(EvaluationContext& context, std::vector<Term<typename Mode::Value>>& terms,
+                            typename Mode::Value& result)
 {
     for (std::size_t i = 0; i < terms.size(); i += 2) {
         if (terms[i].kind != TermKind::Pending)
