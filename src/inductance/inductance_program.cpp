@@ -39,12 +39,9 @@ constexpr Program program{
     .windowTitle = "Inductance Kalvo 2.1",
     .iconResource = ":/pic/LogoMini.svg",
     .picturePrefix = ":/pic/bitmap",
-    .layout = {.groupBox = QRect(190, 8, 121, 185),
-               .groupSpacing = 0, // nine buttons in the group of eight
-               .frame = QRect(10, 10, 171, 216),
-               .goButton = QRect(190, 200, 121, 28),
-               .inputRows = 5,
-               .pictureLabels = 9},
+    // Five inputs beside nine topologies, like kalvo-impedance and kalvo-ee: the narrower
+    // group of kalvo-rc would cut the longer button texts.
+    .layout = wideGroupLayout(9),
     .normalDigits = {4, 0.01},
     .moreDigits = {15, 0.001},
     .startupText = welcomeText,

@@ -63,6 +63,19 @@ struct WindowLayout {
     int pictureLabels = 0;            // label_pic1 .. label_picN
 };
 
+// The window of kalvo-impedance and kalvo-ee: a wider topology group in another font
+// beside five input rows; nine buttons fit only without spacing.
+constexpr WindowLayout wideGroupLayout(int pictureLabels)
+{
+    return {.groupBox = QRect(180, 5, 131, 190),
+            .groupFont = "AlArabiya",
+            .groupSpacing = 0,
+            .frame = QRect(10, 10, 161, 216),
+            .goButton = QRect(180, 199, 131, 28),
+            .inputRows = 5,
+            .pictureLabels = pictureLabels};
+}
+
 using EngineFactory = std::shared_ptr<FormulaEngine> (*)();
 
 // A calculator program is this table plus the shared window.

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QtTest>
 
 namespace kalvo {
@@ -47,7 +49,9 @@ private:
     }
     void clickTopology(int n)
     {
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n)), Qt::LeftButton);
+        // A radio button reacts to clicks on its indicator and text, not on the empty rest.
+        QRadioButton* radio = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n));
+        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
     }
     void toggleMoreDigits()
     {
@@ -88,11 +92,12 @@ void InductanceWindowTest::startsWithTheWelcomeTextOverTheCircularLoop()
     QVERIFY(child<QLabel>(QStringLiteral("label_pic1"))->isVisible());
 }
 
-// All nine buttons stand inside the group of kalvo-rc's size, each a full line of text tall.
+// All nine buttons stand inside the group, each a full line of text tall and wide
+// enough for its whole text.
 void InductanceWindowTest::listsTheNineTopologiesInOrderWithinTheGroup()
 {
     auto* group = child<QWidget>(QStringLiteral("groupBox"));
-    QCOMPARE(group->geometry(), QRect(190, 8, 121, 185));
+    QCOMPARE(group->geometry(), QRect(180, 5, 131, 190));
     const QStringList texts{"Circular Loop",    "Rectangular Loop", "Mutual Ind. 1",
                             "Mutual Ind. 2",    "Single Layer Coil", "Multi Layer Coil",
                             "Optimized Coil",   "Toroid",           "Shielding"};
@@ -100,10 +105,15 @@ void InductanceWindowTest::listsTheNineTopologiesInOrderWithinTheGroup()
     for (int n = 1; n <= texts.size(); ++n) {
         auto* button = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n));
         QCOMPARE(button->text(), texts[n - 1]);
-        QVERIFY(button->height() >= button->fontMetrics().height());
+        QVERIFY(button->height() >= button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect textRect = button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= textRect.width(),
+                 qPrintable(button->text()));
         QVERIFY(button->geometry().bottom() <= group->contentsRect().bottom());
         if (previous != nullptr)
-            QVERIFY(button->y() > previous->y());
+            QVERIFY(button->y() > previous->geometry().bottom());
         previous = button;
     }
 }
