@@ -1,5 +1,5 @@
 #include "ee_program.h"
-#include "main_window.h"
+#include "calculator_window_test.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,7 +15,7 @@
 
 namespace kalvo {
 
-class EeWindowTest : public QObject {
+class EeWindowTest : public CalculatorWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -32,45 +32,16 @@ private Q_SLOTS:
     void moreDigitsPrintsSmallValuesInFixedForm();
     void everySchematicIsDrawn();
 
-private:
-    template <typename T> T* child(const QString& name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
-    QLineEdit* field(int n) const { return child<QLineEdit>(QStringLiteral("lineEdit_%1").arg(n)); }
-    QLabel* label(int n) const { return child<QLabel>(QStringLiteral("label_%1").arg(n)); }
-    QLabel* picture(int n) const { return child<QLabel>(QStringLiteral("label_pic%1").arg(n)); }
-    QString panelText() const { return child<QPlainTextEdit>(QStringLiteral("TextEditOut"))->toPlainText(); }
-    void typeInto(int n, const QString& text)
-    {
-        QLineEdit* edit = field(n);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    void clickTopology(int n)
-    {
-        QTest::mouseClick(child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n)), Qt::LeftButton);
-    }
-    void clickGo() { QTest::mouseClick(child<QPushButton>(QStringLiteral("pbGo")), Qt::LeftButton); }
-
-    std::unique_ptr<MainWindow> window;
 };
 
 void EeWindowTest::init()
 {
-    window = std::make_unique<MainWindow>(eeProgram());
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    openWindow(eeProgram());
 }
 
 void EeWindowTest::cleanup()
 {
-    window.reset();
+    closeWindow();
 }
 
 void EeWindowTest::startsWithTheStartupTextOverTheScopeProbe()

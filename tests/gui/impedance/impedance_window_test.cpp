@@ -1,6 +1,6 @@
 #include "impedance_descriptions.h"
 #include "impedance_program.h"
-#include "main_window.h"
+#include "calculator_window_test.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -15,7 +15,7 @@
 
 namespace kalvo {
 
-class ImpedanceWindowTest : public QObject {
+class ImpedanceWindowTest : public CalculatorWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -33,52 +33,16 @@ private Q_SLOTS:
     void returnInAFieldComputesTheCheckedTopology();
     void moreDigitsPrintsFifteenDigitsDownToAThousandth();
 
-private:
-    template <typename T> T* child(const QString& name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
-    QLineEdit* field(int n) const { return child<QLineEdit>(QStringLiteral("lineEdit_%1").arg(n)); }
-    QLabel* label(int n) const { return child<QLabel>(QStringLiteral("label_%1").arg(n)); }
-    QString panelText() const { return child<QPlainTextEdit>(QStringLiteral("TextEditOut"))->toPlainText(); }
-    void typeInto(int n, const QString& text)
-    {
-        QLineEdit* edit = field(n);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    // Clicks the round indicator: a radio button reacts to its indicator and text only.
-    void clickTopology(int number)
-    {
-        auto* button = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(number));
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-    QStringList fieldTexts() const
-    {
-        QStringList texts;
-        for (int n = 1; n <= 5; ++n)
-            texts.append(field(n)->text());
-        return texts;
-    }
-
-    std::unique_ptr<MainWindow> window;
 };
 
 void ImpedanceWindowTest::init()
 {
-    window = std::make_unique<MainWindow>(impedanceProgram());
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    openWindow(impedanceProgram());
 }
 
 void ImpedanceWindowTest::cleanup()
 {
-    window.reset();
+    closeWindow();
 }
 
 void ImpedanceWindowTest::startsWithTheStartupTextOverTheMicrostrip()
@@ -87,7 +51,7 @@ void ImpedanceWindowTest::startsWithTheStartupTextOverTheMicrostrip()
     QCOMPARE(window->size(), QSize(631, 511));
     QCOMPARE(panelText(), QString::fromUtf8(impedance::startupText));
     QVERIFY(child<QRadioButton>(QStringLiteral("radioButton_1"))->isChecked());
-    QCOMPARE(fieldTexts(), (QStringList{"", "", "35", "4.3", ""}));
+    QCOMPARE(fieldTexts(5), (QStringList{"", "", "35", "4.3", ""}));
     QCOMPARE(label(1)->text(), QStringLiteral("d"));
     QCOMPARE(label(4)->text(), QStringLiteral("er"));
     QVERIFY(field(4)->isVisible());
@@ -171,7 +135,7 @@ void ImpedanceWindowTest::topologyShowsItsDescriptionDefaultsLabelsAndPicture()
     clickTopology(number == 1 ? 6 : 1);
     clickTopology(number);
     QCOMPARE(panelText(), description);
-    QCOMPARE(fieldTexts(), inputs);
+    QCOMPARE(fieldTexts(5), inputs);
     for (int n = 1; n <= 5; ++n) {
         const bool shown = n <= labels.size();
         QCOMPARE(label(n)->isVisible(), shown);
@@ -210,9 +174,9 @@ void ImpedanceWindowTest::memoryColumnFollowsTheButtonName()
     QCOMPARE(window->rememberedText(8, 1), QStringLiteral("0.4"));
     QCOMPARE(window->rememberedText(8, 3), QStringLiteral("35"));
     QCOMPARE(window->rememberedText(2, 0), QString());
-    QCOMPARE(fieldTexts(), (QStringList{"", "", "35", "4.3", ""}));
+    QCOMPARE(fieldTexts(5), (QStringList{"", "", "35", "4.3", ""}));
     clickTopology(8);
-    QCOMPARE(fieldTexts(), (QStringList{"0.2", "0.4", "", "35", "4.3"}));
+    QCOMPARE(fieldTexts(5), (QStringList{"0.2", "0.4", "", "35", "4.3"}));
 }
 
 void ImpedanceWindowTest::switchingRestoresEachTopologysInputs()
@@ -220,13 +184,13 @@ void ImpedanceWindowTest::switchingRestoresEachTopologysInputs()
     typeInto(1, QStringLiteral("1.6"));
     typeInto(2, QStringLiteral("3"));
     clickTopology(3);
-    QCOMPARE(fieldTexts(), (QStringList{"", "", "", "35", "4.3"}));
+    QCOMPARE(fieldTexts(5), (QStringList{"", "", "", "35", "4.3"}));
     typeInto(1, QStringLiteral("0.2"));
     typeInto(5, QStringLiteral("3.8"));
     clickTopology(1);
-    QCOMPARE(fieldTexts(), (QStringList{"1.6", "3", "35", "4.3", ""}));
+    QCOMPARE(fieldTexts(5), (QStringList{"1.6", "3", "35", "4.3", ""}));
     clickTopology(3);
-    QCOMPARE(fieldTexts(), (QStringList{"0.2", "", "", "35", "3.8"}));
+    QCOMPARE(fieldTexts(5), (QStringList{"0.2", "", "", "35", "3.8"}));
 }
 
 void ImpedanceWindowTest::returnInAFieldComputesTheCheckedTopology()

@@ -1,5 +1,5 @@
 #include "inductance_program.h"
-#include "main_window.h"
+#include "calculator_window_test.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 namespace kalvo {
 
-class InductanceWindowTest : public QObject {
+class InductanceWindowTest : public CalculatorWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -29,50 +29,16 @@ private Q_SLOTS:
     void typedValuesReplaceTheDefaultsAndAreRemembered();
     void welcomeTextIsShownOnlyOnce();
 
-private:
-    template <typename T> T* child(const QString& name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        if (widget == nullptr)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
-    QLineEdit* field(int n) const { return child<QLineEdit>(QStringLiteral("lineEdit_%1").arg(n)); }
-    QLabel* label(int n) const { return child<QLabel>(QStringLiteral("label_%1").arg(n)); }
-    QString panelText() const { return child<QPlainTextEdit>(QStringLiteral("TextEditOut"))->toPlainText(); }
-    void typeInto(int n, const QString& text)
-    {
-        QLineEdit* edit = field(n);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    void clickTopology(int n)
-    {
-        // A radio button reacts to clicks on its indicator and text, not on the empty rest.
-        QRadioButton* radio = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n));
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
-    }
-    void toggleMoreDigits()
-    {
-        std::unique_ptr<QMenu> menu(window->createResultMenu());
-        menu->actions().last()->trigger();
-    }
-
-    std::unique_ptr<MainWindow> window;
 };
 
 void InductanceWindowTest::init()
 {
-    window = std::make_unique<MainWindow>(inductanceProgram());
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    openWindow(inductanceProgram());
 }
 
 void InductanceWindowTest::cleanup()
 {
-    window.reset();
+    closeWindow();
 }
 
 void InductanceWindowTest::startsWithTheWelcomeTextOverTheCircularLoop()

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "calculator_window_test.h"
 #include "rc_program.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@ public Q_SLOTS:
     void open(const QUrl& url) { urls.append(url); }
 };
 
-class RcWindowTest : public QObject {
+class RcWindowTest : public CalculatorWindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -39,43 +39,16 @@ private Q_SLOTS:
     void mtbfShowsSixRowsAndOtherTopologiesHideTheRest();
     void f1HandsTheHelpDocumentToTheDesktop();
 
-private:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (widget == nullptr)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-    QString panelText() const { return child<QPlainTextEdit>("TextEditOut")->toPlainText(); }
-    void typeInto(const char* field, const QString& text)
-    {
-        QLineEdit* edit = child<QLineEdit>(field);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    // A radio button reacts to clicks on its indicator and text, not on the empty rest.
-    void clickTopology(const char* button)
-    {
-        QRadioButton* radio = child<QRadioButton>(button);
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
-    }
-
-    std::unique_ptr<MainWindow> window;
 };
 
 void RcWindowTest::init()
 {
-    window = std::make_unique<MainWindow>(rcProgram());
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    openWindow(rcProgram());
 }
 
 void RcWindowTest::cleanup()
 {
-    window.reset();
+    closeWindow();
 }
 
 void RcWindowTest::startsWithRcShownInAFixedWindow()
@@ -101,16 +74,16 @@ void RcWindowTest::startsWithRcShownInAFixedWindow()
 
 void RcWindowTest::switchingRestoresTheInputsOfEachTopology()
 {
-    typeInto("lineEdit_1", "1000");
-    typeInto("lineEdit_2", "1e-6");
-    clickTopology("radioButton_2");
+    typeInto(1, "1000");
+    typeInto(2, "1e-6");
+    clickTopology(2);
     QCOMPARE(child<QLineEdit>("lineEdit_1")->text(), QString());
-    typeInto("lineEdit_1", "10");
-    typeInto("lineEdit_3", "1e-3");
-    clickTopology("radioButton_1");
+    typeInto(1, "10");
+    typeInto(3, "1e-3");
+    clickTopology(1);
     QCOMPARE(child<QLineEdit>("lineEdit_1")->text(), QStringLiteral("1000"));
     QCOMPARE(child<QLineEdit>("lineEdit_2")->text(), QStringLiteral("1e-6"));
-    clickTopology("radioButton_2");
+    clickTopology(2);
     QCOMPARE(child<QLineEdit>("lineEdit_1")->text(), QStringLiteral("10"));
     QCOMPARE(child<QLineEdit>("lineEdit_3")->text(), QStringLiteral("1e-3"));
     QCOMPARE(window->rememberedText(1, 0), QStringLiteral("1000"));
@@ -118,34 +91,34 @@ void RcWindowTest::switchingRestoresTheInputsOfEachTopology()
 
 void RcWindowTest::eaFieldKeepsItsTextAcrossSwitches()
 {
-    clickTopology("radioButton_8");
-    typeInto("lineEdit_6", "0.7");
-    clickTopology("radioButton_1");
+    clickTopology(8);
+    typeInto(6, "0.7");
+    clickTopology(1);
     QVERIFY(!child<QLineEdit>("lineEdit_6")->isVisible());
-    clickTopology("radioButton_8");
+    clickTopology(8);
     QCOMPARE(child<QLineEdit>("lineEdit_6")->text(), QStringLiteral("0.7"));
     QCOMPARE(child<QLabel>("label_6")->text(), QStringLiteral("Ea"));
 }
 
 void RcWindowTest::returnAndKeypadEnterInAFieldRunGo()
 {
-    clickTopology("radioButton_4");
-    typeInto("lineEdit_1", "-1000");
+    clickTopology(4);
+    typeInto(1, "-1000");
     QTest::keyClick(child<QLineEdit>("lineEdit_1"), Qt::Key_Return);
     QVERIFY(panelText().startsWith(QLatin1String("RE\t\t= -1000.000   \n")));
 
-    clickTopology("radioButton_4");
+    clickTopology(4);
     QVERIFY(panelText().startsWith(QLatin1String("Single Pole Topology")));
-    typeInto("lineEdit_1", "-1000");
+    typeInto(1, "-1000");
     QTest::keyClick(child<QLineEdit>("lineEdit_1"), Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY(panelText().contains(QLatin1String("No Oscillation / Stable")));
 }
 
 void RcWindowTest::textWithAUnitReadsAsZero()
 {
-    typeInto("lineEdit_1", "1k");
-    typeInto("lineEdit_2", "1e-6");
-    QTest::mouseClick(child<QPushButton>("pbGo"), Qt::LeftButton);
+    typeInto(1, "1k");
+    typeInto(2, "1e-6");
+    clickGo();
     QVERIFY(panelText().startsWith(QLatin1String("R\t= 0.0         \tOhm \n")));
 }
 
@@ -161,35 +134,34 @@ void RcWindowTest::contextMenuEndsWithShowMoreDigits()
 
 void RcWindowTest::digitsToggleRunsGoWithFifteenDigits()
 {
-    clickTopology("radioButton_4");
-    typeInto("lineEdit_1", "-1000");
-    clickTopology("radioButton_4");
-    std::unique_ptr<QMenu> menu(window->createResultMenu());
-    menu->actions().last()->trigger();
+    clickTopology(4);
+    typeInto(1, "-1000");
+    clickTopology(4);
+    toggleMoreDigits();
     QVERIFY(panelText().contains(QLatin1String("Fnatural\t= 159.1549430918953\t")));
-    menu->actions().last()->trigger();
+    toggleMoreDigits();
     QVERIFY(panelText().contains(QLatin1String("Fnatural\t= 159.155     \t")));
 }
 
 void RcWindowTest::reclickingTheCheckedTopologyDiscardsTheReport()
 {
-    QTest::mouseClick(child<QPushButton>("pbGo"), Qt::LeftButton);
+    clickGo();
     QVERIFY(panelText().startsWith(QLatin1String("R\t= ")));
-    clickTopology("radioButton_1");
+    clickTopology(1);
     QVERIFY(panelText().startsWith(QLatin1String("RC Topology")));
 }
 
 void RcWindowTest::mtbfShowsSixRowsAndOtherTopologiesHideTheRest()
 {
-    clickTopology("radioButton_8");
+    clickTopology(8);
     for (int n = 1; n <= 6; ++n)
-        QVERIFY(child<QLineEdit>(qPrintable(QStringLiteral("lineEdit_%1").arg(n)))->isVisible());
+        QVERIFY(child<QLineEdit>(QStringLiteral("lineEdit_%1").arg(n))->isVisible());
     QVERIFY(child<QLabel>("label_pic8")->isVisible());
-    clickTopology("radioButton_5");
+    clickTopology(5);
     QVERIFY(child<QLineEdit>("lineEdit_5")->isVisible());
     QVERIFY(!child<QLineEdit>("lineEdit_6")->isVisible());
     QCOMPARE(child<QLabel>("label_5")->text(), QStringLiteral("Temp"));
-    clickTopology("radioButton_4");
+    clickTopology(4);
     QCOMPARE(child<QLabel>("label_2")->text(), QString());
     QVERIFY(!child<QLabel>("label_2")->isVisible());
 }
