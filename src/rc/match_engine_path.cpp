@@ -3,7 +3,6 @@
 #include "formula_engine.h"
 #include "match_network.h"
 
-#include <array>
 #include <new>
 #include <string>
 
@@ -85,7 +84,7 @@ QString complexMatchReport(const CalculationInput& input, Network network, doubl
 
     const auto num = [&](double v) { return formatNumber(v, input.format); };
     QString elements;
-    const auto& formulas = network == Network::T ? tFormulas : piFormulas;
+    const auto& formulas = elementFormulas(network);
     for (std::size_t i = 0; i < formulas.size(); ++i) {
         ComplexResult r;
         ok = evaluate(engine, QLatin1String(formulas[i]), r) && ok;
@@ -100,6 +99,11 @@ QString complexMatchReport(const CalculationInput& input, Network network, doubl
                          "Positive real part, negative imaginary part: RC serial Impedance\n"
                          "Negative real part: Negative resistor would be needed, they are not easy to build "
                          "(NIC needed) ");
+}
+
+const std::array<const char*, 3>& elementFormulas(Network network)
+{
+    return network == Network::T ? tFormulas : piFormulas;
 }
 
 std::shared_ptr<FormulaEngine> createMatchingEngine()
