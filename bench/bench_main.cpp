@@ -1,0 +1,26 @@
+// kalvo-bench: the suite's calculations and windows under Google Benchmark. Windows are
+// shown on Qt's offscreen platform unless QT_QPA_PLATFORM names another one.
+#include "registration.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <clocale>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C"); // as every program does after creating its application
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    kalvo::bench::registerReportBenchmarks();
+    kalvo::bench::registerWindowBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

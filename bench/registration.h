@@ -1,0 +1,13 @@
+#pragma once
+
+namespace kalvo::bench {
+
+// Benchmarks built from tables at run time; main registers them before running.
+
+// One benchmark per report of every calculator program and case of typical inputs.
+void registerReportBenchmarks();
+
+// Every window up to its first frame, after a bare QMainWindow measured the same way.
+void registerWindowBenchmarks();
+
+} // namespace kalvo::bench

@@ -1,0 +1,152 @@
+// Every report of every calculator program, driven by the program tables: a topology
+// added to a table is measured without new code here.
+#include "registration.h"
+
+#include "impedance_program.h"
+#include "impedance_reports.h"
+#include "program_registry.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace kalvo::bench {
+namespace {
+
+// Typical values of one topology; nullptr keeps the text the window shows when the
+// topology is first chosen. A topology without a case here is measured with that text.
+struct TypicalInput {
+    const char* program;
+    int topology; // N of radioButton_N
+    const char* name;
+    std::array<const char*, maxInputFields> values;
+};
+
+constexpr TypicalInput typicalInputs[] = {
+    {"rc", 1, "1k_1u", {"1000", "1e-6"}},
+    {"rc", 2, "oscillating", {"10", "1e-6", "1e-3"}},
+    {"rc", 3, "complex_stable", {"-100", "1000"}},
+    {"rc", 4, "stable", {"-1000"}},
+    {"rc", 5, "20_degrees", {"10", "1", "1", "35", "20"}},
+    {"rc", 6, "real", {"-6", "50", "75"}},
+    {"rc", 6, "complex", {"-6", "50", "50+10i"}},
+    {"rc", 7, "real", {"-6", "50", "75"}},
+    {"rc", 7, "complex", {"-6", "50", "50+10i"}},
+    {"rc", 8, "arrhenius", {"100000", "", "1000", "25", "35", "0.7"}},
+    {"impedance", 1, "fr4", {"1.6", "3"}},
+    {"impedance", 8, "covered", {"0.2", "0.4", "0.3"}},
+    {"impedance", 2, "narrow", {"1.6", "0.5"}},
+    {"impedance", 3, "offset", {"0.2", "0.5", "0.15"}},
+    {"impedance", 9, "apart", {"0.2", "0.3", "50"}},
+    {"impedance", 4, "wire", {"0.5", "2", "1"}},
+    {"impedance", 5, "pair", {"0.5", "0.9", "3.5", "40"}},
+    {"impedance", 6, "fifty_ohm", {"1", "3.5", "2.25"}},
+    {"impedance", 7, "copper_1MHz", {"1", nullptr, nullptr, "1e6"}},
+    {"inductance", 1, "loop", {"1", "100"}},
+    {"inductance", 2, "ten_inch", {"25.4", "254", "254"}},
+    {"inductance", 3, "two_inch", {"645.16", "645.16", "50.8"}},
+    {"inductance", 4, "lines", {"2", "1", "600", "250"}},
+    {"inductance", 5, "coil", {"100", "10", "10"}},
+    {"inductance", 6, "coil", {"10", "10", "14", "25"}},
+    {"inductance", 7, "coil", {"100", "0.5"}},
+    {"inductance", 8, "toroid", {"20", "5", "5", "10"}},
+    {"inductance", 9, "slot", {"0.2", nullptr, nullptr, "1e6", "10"}},
+    {"xy", 1, "line", {"0", "1", "2", "1", "3"}},
+    {"xy", 2, "parabola", {"1", "2", "3", "2", "3", "6"}},
+    {"xy", 3, "two_roots", {"1", "-3", "2"}},
+    {"xy", 4, "polar", {"5", "36.87"}},
+    {"xy", 5, "rect", {"3", "4"}},
+    {"ee", 1, "probe", {"100", "10", "30", "100"}},
+    {"ee", 2, "board", {"1", "5", "50", "50", "10"}},
+    {"ee", 3, "cable", {"1", "1", "10", "100", "5"}},
+    {"ee", 4, "ribbon", {"1", "1"}},
+    {"ee", 5, "bulk", {"1000", "5", "1", "100", "10"}},
+    {"ee", 6, "hf", {"0.5", "10", "1.5", "1"}},
+    {"ee", 7, "spectrum", {"100", "5"}},
+    {"ee", 8, "distributed", {"500", "100", "100", "1"}},
+    {"ee", 9, "resistance_to_temperature", {"602.56"}},
+    {"ee", 9, "temperature_to_resistance", {"", "100"}},
+};
+
+// The input a window holds after choosing the topology and typing the values.
+CalculationInput typedInput(const Program& program, const Topology& topology,
+                            const std::array<const char*, maxInputFields>& values)
+{
+    CalculationInput input;
+    for (int row = 0; row < program.layout.inputRows; ++row) {
+        const char* shown = row < program.rememberedFields ? topology.defaults[row] : nullptr;
+        input.texts.append(QString::fromUtf8(values[row] != nullptr ? values[row] : shown));
+    }
+    input.format = program.numberFormat(false);
+    return input;
+}
+
+void runReport(benchmark::State& state, const Program& program, const Topology& topology,
+               const std::array<const char*, maxInputFields>& values)
+{
+    CalculationInput input = typedInput(program, topology, values);
+    std::shared_ptr<FormulaEngine> engine;
+    if (program.createEngine != nullptr) {
+        engine = program.createEngine();
+        input.engine = engine.get();
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(topology.report(input));
+}
+
+std::string benchmarkName(const Program& program, const Topology& topology, const char* caseName)
+{
+    std::string name = std::string("report/") + program.name + '/' + topology.buttonText + '/' + caseName;
+    for (char& c : name)
+        if (c == ' ')
+            c = '_';
+    return name;
+}
+
+void registerTopology(const Program& program, const Topology& topology)
+{
+    bool registered = false;
+    for (const TypicalInput& typical : typicalInputs) {
+        if (typical.program != std::string_view(program.name) || typical.topology != topology.number)
+            continue;
+        benchmark::RegisterBenchmark(benchmarkName(program, topology, typical.name).c_str(), runReport,
+                                     std::cref(program), std::cref(topology), std::cref(typical.values))
+            ->Unit(benchmark::kMicrosecond);
+        registered = true;
+    }
+    if (!registered) {
+        static constexpr std::array<const char*, maxInputFields> shownTexts{};
+        benchmark::RegisterBenchmark(benchmarkName(program, topology, "shown_texts").c_str(), runReport,
+                                     std::cref(program), std::cref(topology), std::cref(shownTexts))
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
+
+// The trapezoidal integral over 1001 points is the longest loop of any report; its cost
+// does not depend on the geometry, which these cases show.
+void twistedPairIntegral(benchmark::State& state, const char* spacing)
+{
+    CalculationInput input;
+    input.texts = {QStringLiteral("0.5"), QString::fromLatin1(spacing), QStringLiteral("3.5"), QStringLiteral("40")};
+    input.format = impedanceProgram().numberFormat(false);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(impedance::twistedPairReport(input));
+}
+
+} // namespace
+
+void registerReportBenchmarks()
+{
+    for (const Program* program : calculatorPrograms())
+        for (const Topology& topology : program->topologies)
+            if (topology.report != nullptr)
+                registerTopology(*program, topology);
+}
+
+BENCHMARK_CAPTURE(twistedPairIntegral, close_0_55, "0.55")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(twistedPairIntegral, typical_0_9, "0.9")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(twistedPairIntegral, apart_5, "5")->Unit(benchmark::kMicrosecond);
+
+} // namespace kalvo::bench
