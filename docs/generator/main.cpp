@@ -24,13 +24,13 @@ std::optional<kalvo::HelpSource> readSource(const QString& styleSheetPath, const
         return std::nullopt;
     }
     source.styleSheet = *styleSheet;
-    for (const QString& path : htmlPaths) {
-        const std::optional<QString> html = kalvo::readTextFile(path);
+    for (qsizetype index = 0; index < htmlPaths.size(); ++index) {
+        const std::optional<QString> html = kalvo::readTextFile(htmlPaths[index]);
         if (!html) {
-            err << "kalvo-helpgen: cannot read " << path << '\n';
+            err << "kalvo-helpgen: cannot read " << htmlPaths[index] << '\n';
             return std::nullopt;
         }
-        if (path == htmlPaths.front())
+        if (index == 0)
             source.titlePage = *html;
         else
             source.chapters.append(*html);
