@@ -7,7 +7,7 @@ build=${KALVO_BUILD_DIR:-$root/build}
 
 packages=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libbenchmark-dev xvfb xauth locales fonts-dejavu-core
-          fonts-arabeyes poppler-utils desktop-file-utils groff-base)
+          fonts-arabeyes poppler-utils desktop-file-utils groff-base xdotool)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
