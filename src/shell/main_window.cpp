@@ -273,7 +273,9 @@ void MainWindow::showTopology(int buttonNumber)
             labels[row]->setText(QString::fromUtf8(topology->labels[row]));
 }
 
-// Only the visible picture is rendered, the first time it is shown.
+// Only the visible picture is rendered, the first time it is shown. Its viewBox is the
+// label's size, so it is drawn unscaled (crisp, and its text is not transformed), the
+// label's frame covering the outermost pixels.
 void MainWindow::showPicture(int picture)
 {
     for (size_t i = 0; i < pictureLabels.size(); ++i) {
@@ -281,14 +283,14 @@ void MainWindow::showPicture(int picture)
         const bool shown = static_cast<int>(i) + 1 == picture;
         if (shown && label->pixmap().isNull()) {
             const qreal ratio = devicePixelRatioF();
-            const QSize size = label->contentsRect().size();
-            QPixmap pixmap(size * ratio);
+            const QRect contents = label->contentsRect();
+            QPixmap pixmap(contents.size() * ratio);
             pixmap.setDevicePixelRatio(ratio);
             pixmap.fill(Qt::white);
             QPainter painter(&pixmap);
             QSvgRenderer renderer(QLatin1String(program.picturePrefix) + QString::number(picture)
                                   + QLatin1String(".svg"));
-            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            renderer.render(&painter, QRectF(-contents.topLeft(), QSizeF(label->size())));
             painter.end();
             label->setPixmap(pixmap);
         }
