@@ -1,6 +1,7 @@
 // kalvo-bench: the suite's calculations and windows under Google Benchmark. Windows are
 // shown on Qt's offscreen platform unless QT_QPA_PLATFORM names another one.
 #include "registration.h"
+#include "startup_probe.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (const std::optional<int> exitCode = kalvo::bench::runStartupProbe(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C"); // as every program does after creating its application
 

@@ -7,7 +7,8 @@ namespace kalvo::bench {
 // One benchmark per report of every calculator program and case of typical inputs.
 void registerReportBenchmarks();
 
-// Every window up to its first frame, after a bare QMainWindow measured the same way.
+// Every window up to its first frame, after a bare QMainWindow measured the same way:
+// within this process and as the start of a fresh one.
 void registerWindowBenchmarks();
 
 } // namespace kalvo::bench

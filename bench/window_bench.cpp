@@ -1,98 +1,116 @@
 // Each window from construction to its first frame painted into the backing store, next
-// to a bare QMainWindow of the calculator window's size measured the same way.
+// to a bare QMainWindow measured the same way: in this process after Qt's one-time
+// initialisation ("window/"), and as a whole program start in a fresh process
+// ("startup/").
 #include "registration.h"
+#include "startup_probe.h"
+#include "window_kinds.h"
 
-#include "ee_program.h"
-#include "impedance_program.h"
-#include "inductance_program.h"
-#include "main_window.h"
-#include "rc_program.h"
-#include "resistor_window.h"
-#include "stat_window.h"
-#include "xy_program.h"
+#include "application.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMainWindow>
+#include <QProcess>
 
 #include <benchmark/benchmark.h>
 
-#include <functional>
-#include <memory>
+#include <chrono>
+#include <cstdio>
+#include <string>
 
+namespace kalvo::bench {
 namespace {
 
-// Notes the first paint event of the watched window. Its children are painted in the
-// same pass, which ends before the event loop returns.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
+constexpr int paintTimeoutMs = 10000;
+constexpr QLatin1StringView probeOption("--first-frame-of=");
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-constexpr qint64 paintTimeoutMs = 10000;
-
-using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
-
-// Construct, show and process events until the first frame is painted; the time is
-// taken manually, the window's destruction is not part of it.
-void firstFrame(benchmark::State& state, const WindowFactory& createWindow)
+std::int64_t monotonicNanoseconds()
 {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Construct, show and process events until the first frame is painted; the window's
+// destruction is not timed.
+void firstFrame(benchmark::State& state, const WindowKind& kind)
+{
+    useOwnResources(kind);
     for (auto _ : state) {
-        PaintWatch watch;
         QElapsedTimer timer;
         timer.start();
-        const std::unique_ptr<QWidget> window = createWindow();
+        const std::unique_ptr<QWidget> window = kind.create();
+        FirstPaintWatch watch;
         window->installEventFilter(&watch);
         window->show();
-        while (!watch.painted && timer.elapsed() < paintTimeoutMs)
+        while (!watch.painted() && timer.elapsed() < paintTimeoutMs)
             QCoreApplication::processEvents();
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
-        if (!watch.painted)
+        if (!watch.painted())
             return state.SkipWithError("the window was not painted");
         window->removeEventFilter(&watch);
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::unique_ptr<QWidget> bareMainWindow()
+// From launching a process to the first frame of its window: the program entry of
+// every kalvo program, run by this executable's start-up probe.
+void startUp(benchmark::State& state, const WindowKind& kind)
 {
-    auto window = std::make_unique<QMainWindow>();
-    window->resize(631, 511); // the calculator window's size
-    return window;
-}
-
-WindowFactory calculatorWindow(const kalvo::Program& (*program)())
-{
-    return [program] { return std::make_unique<kalvo::MainWindow>(program()); };
-}
-
-void registerWindow(const char* name, const WindowFactory& factory)
-{
-    benchmark::RegisterBenchmark(name, firstFrame, factory)->UseManualTime()->Unit(benchmark::kMillisecond);
+    for (auto _ : state) {
+        QProcess probe;
+        const std::int64_t launched = monotonicNanoseconds();
+        probe.start(QCoreApplication::applicationFilePath(), {probeOption + QLatin1String(kind.name)});
+        if (!probe.waitForFinished(paintTimeoutMs) || probe.exitStatus() != QProcess::NormalExit
+            || probe.exitCode() != 0)
+            return state.SkipWithError(("the start-up probe failed: " + probe.readAllStandardError().toStdString()).c_str());
+        bool isNumber = false;
+        const std::int64_t painted = probe.readAllStandardOutput().trimmed().toLongLong(&isNumber);
+        if (!isNumber)
+            return state.SkipWithError("the start-up probe printed no time");
+        state.SetIterationTime(static_cast<double>(painted - launched) * 1e-9);
+    }
 }
 
 } // namespace
 
-namespace kalvo::bench {
-
 void registerWindowBenchmarks()
 {
-    registerWindow("window/bare_QMainWindow", bareMainWindow);
-    registerWindow("window/rc", calculatorWindow(rcProgram));
-    registerWindow("window/impedance", calculatorWindow(impedanceProgram));
-    registerWindow("window/ee", calculatorWindow(eeProgram));
-    registerWindow("window/inductance", calculatorWindow(inductanceProgram));
-    registerWindow("window/xy", calculatorWindow(xyProgram));
-    registerWindow("window/stat", [] { return std::make_unique<stat::MainWindow>(); });
-    registerWindow("window/resistor", [] { return std::make_unique<resistor::MainWindow>(); });
+    for (const WindowKind& kind : windowKinds())
+        benchmark::RegisterBenchmark((std::string("window/") + kind.name).c_str(), firstFrame, std::cref(kind))
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    for (const WindowKind& kind : windowKinds())
+        benchmark::RegisterBenchmark((std::string("startup/") + kind.name).c_str(), startUp, std::cref(kind))
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+}
+
+std::optional<int> runStartupProbe(int argc, char** argv)
+{
+    if (argc != 2 || !QLatin1StringView(argv[1]).startsWith(probeOption))
+        return std::nullopt;
+    const WindowKind* kind = windowKindNamed(QString::fromLatin1(argv[1] + probeOption.size()));
+    if (kind == nullptr) {
+        std::fprintf(stderr, "unknown window %s\n", argv[1] + probeOption.size());
+        return 2;
+    }
+    useOwnResources(*kind);
+    return runApplication(argc, argv, QString::fromLatin1(kind->iconResource), [kind] {
+        std::unique_ptr<QWidget> window = kind->create();
+        auto* watch = new FirstPaintWatch(window.get());
+        window->installEventFilter(watch);
+        // Queued: the time is taken once the painting pass has ended.
+        QObject::connect(
+            watch, &FirstPaintWatch::firstPaint, watch,
+            [] {
+                std::printf("%lld\n", static_cast<long long>(monotonicNanoseconds()));
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
+        return window;
+    });
 }
 
 } // namespace kalvo::bench
