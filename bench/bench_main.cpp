@@ -21,7 +21,11 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    kalvo::bench::registerReportBenchmarks();
+    benchmark::AddCustomContext("qt_version", qVersion());
+    benchmark::AddCustomContext("compiler_version", __VERSION__);
+    benchmark::AddCustomContext("kalvo_build_type", KALVO_BUILD_TYPE);
+    if (!kalvo::bench::registerReportBenchmarks())
+        return 1;
     kalvo::bench::registerWindowBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,8 +4,9 @@ namespace kalvo::bench {
 
 // Benchmarks built from tables at run time; main registers them before running.
 
-// One benchmark per report of every calculator program and case of typical inputs.
-void registerReportBenchmarks();
+// One benchmark per report of every calculator program and case of typical inputs; false
+// when a case of typical inputs names no topology.
+bool registerReportBenchmarks();
 
 // Every window up to its first frame, after a bare QMainWindow measured the same way:
 // within this process and as the start of a fresh one.

@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -105,29 +106,48 @@ std::string benchmarkName(const Program& program, const Topology& topology, cons
     return name;
 }
 
+void registerCase(const Program& program, const Topology& topology, const char* caseName,
+                  const std::array<const char*, maxInputFields>& values)
+{
+    benchmark::RegisterBenchmark(benchmarkName(program, topology, caseName).c_str(), runReport, std::cref(program),
+                                 std::cref(topology), std::cref(values))
+        ->Unit(benchmark::kMicrosecond);
+}
+
+bool isCaseOf(const TypicalInput& typical, const Program& program, const Topology& topology)
+{
+    return typical.program == std::string_view(program.name) && typical.topology == topology.number;
+}
+
 void registerTopology(const Program& program, const Topology& topology)
 {
     bool registered = false;
     for (const TypicalInput& typical : typicalInputs) {
-        if (typical.program != std::string_view(program.name) || typical.topology != topology.number)
-            continue;
-        benchmark::RegisterBenchmark(benchmarkName(program, topology, typical.name).c_str(), runReport,
-                                     std::cref(program), std::cref(topology), std::cref(typical.values))
-            ->Unit(benchmark::kMicrosecond);
-        registered = true;
+        if (isCaseOf(typical, program, topology)) {
+            registerCase(program, topology, typical.name, typical.values);
+            registered = true;
+        }
     }
-    if (!registered) {
-        static constexpr std::array<const char*, maxInputFields> shownTexts{};
-        benchmark::RegisterBenchmark(benchmarkName(program, topology, "shown_texts").c_str(), runReport,
-                                     std::cref(program), std::cref(topology), std::cref(shownTexts))
-            ->Unit(benchmark::kMicrosecond);
-    }
+    static constexpr std::array<const char*, maxInputFields> shownTexts{};
+    if (!registered)
+        registerCase(program, topology, "shown_texts", shownTexts);
+}
+
+// A case whose topology is gone or renumbered would silently stop being measured.
+bool namesATopology(const TypicalInput& typical)
+{
+    for (const Program* program : calculatorPrograms())
+        for (const Topology& topology : program->topologies)
+            if (topology.report != nullptr && isCaseOf(typical, *program, topology))
+                return true;
+    return false;
 }
 
 // The trapezoidal integral over 1001 points is the longest loop of any report; its cost
 // does not depend on the geometry, which these cases show.
 void twistedPairIntegral(benchmark::State& state, const char* spacing)
 {
+    state.SetLabel(std::string("S = ") + spacing + " mm");
     CalculationInput input;
     input.texts = {QStringLiteral("0.5"), QString::fromLatin1(spacing), QStringLiteral("3.5"), QStringLiteral("40")};
     input.format = impedanceProgram().numberFormat(false);
@@ -137,12 +157,21 @@ void twistedPairIntegral(benchmark::State& state, const char* spacing)
 
 } // namespace
 
-void registerReportBenchmarks()
+bool registerReportBenchmarks()
 {
     for (const Program* program : calculatorPrograms())
         for (const Topology& topology : program->topologies)
             if (topology.report != nullptr)
                 registerTopology(*program, topology);
+    bool allUsed = true;
+    for (const TypicalInput& typical : typicalInputs) {
+        if (!namesATopology(typical)) {
+            std::fprintf(stderr, "typical input %s of %s names no topology with a report\n", typical.name,
+                         typical.program);
+            allUsed = false;
+        }
+    }
+    return allUsed;
 }
 
 BENCHMARK_CAPTURE(twistedPairIntegral, close_0_55, "0.55")->Unit(benchmark::kMicrosecond);

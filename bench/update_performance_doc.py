@@ -1,0 +1,227 @@
+#!/usr/bin/env python3
+"""Runs kalvo-bench and writes its figures into docs/PERFORMANCE.md.
+
+usage: update_performance_doc.py KALVO_BENCH [DOC] [--repetitions N]
+
+Everything between the lines "<!-- figures:begin -->" and "<!-- figures:end -->" of DOC
+(default: docs/PERFORMANCE.md beside this script's directory) is replaced; the rest of the
+document is left as it is. With valgrind installed, the start-up of every window is also
+counted in instructions (callgrind), which other processes on the machine do not change.
+"""
+
+import argparse
+import json
+import os
+import platform
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+BEGIN = "<!-- figures:begin -->"
+END = "<!-- figures:end -->"
+BARE = "bare_QMainWindow"
+LABEL = "label_QMainWindow"
+RESISTOR_GOAL_US = 1000.0
+REPORT_GOAL_US = 100.0
+WINDOW_GOAL_RATIO = 2.0
+
+
+def run_benchmarks(bench, repetitions):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    result = subprocess.run(
+        [bench, f"--benchmark_repetitions={repetitions}", "--benchmark_report_aggregates_only=true",
+         "--benchmark_format=json"],
+        env=env, check=True, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    return json.loads(result.stdout)
+
+
+def medians(results):
+    """run_name -> (median real time, unit, label)"""
+    found = {}
+    for b in results["benchmarks"]:
+        # One repetition gives no aggregates: its single run is the median.
+        if b.get("aggregate_name") == "median" or b["run_type"] == "iteration":
+            name = b["run_name"].removesuffix("/manual_time")
+            found[name] = (b["real_time"], b["time_unit"], b.get("label", ""))
+    return found
+
+
+def startup_instructions(bench, kinds):
+    """kind -> instructions from process start to the first frame, or {} without valgrind"""
+    if shutil.which("valgrind") is None:
+        return {}
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    counts = {}
+    with tempfile.TemporaryDirectory() as directory:
+        for kind in kinds:
+            out = Path(directory) / f"callgrind.{kind}"
+            subprocess.run(
+                ["valgrind", "--tool=callgrind", "--dump-before=QCoreApplication::quit()",
+                 f"--callgrind-out-file={out}", bench, f"--first-frame-of={kind}"],
+                env=env, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # The first dump holds everything up to the quit after the first frame.
+            summary = re.search(r"^summary: (\d+)", Path(f"{out}.1").read_text(), re.MULTILINE)
+            counts[kind] = int(summary.group(1))
+    return counts
+
+
+def significant(value):
+    return f"{value:.3g}" if value < 1000 else f"{value:.0f}"
+
+
+def cpu_model():
+    try:
+        for line in Path("/proc/cpuinfo").read_text().splitlines():
+            if line.startswith("model name"):
+                return line.split(":", 1)[1].strip()
+    except OSError:
+        pass
+    return platform.processor() or "unknown CPU"
+
+
+def machine_section(context, repetitions):
+    caches = ", ".join(f"L{c['level']} {c['type'].lower()} {c['size'] // 1024} KiB"
+                       for c in context.get("caches", []))
+    load = ", ".join(f"{value:.2f}" for value in context.get("load_avg", []))
+    return [
+        f"- Machine: {cpu_model()}, {context['num_cpus']} cores at {context['mhz_per_cpu']} MHz ({caches}); "
+        f"Linux {platform.release()}",
+        f"- Software: Qt {context.get('qt_version', '?')}, g++ {context.get('compiler_version', '?')}, "
+        f"kalvo built as {context.get('kalvo_build_type', '?')}",
+        f"- Run: {context['date']}, load average at the start {load}; median of {repetitions} repetitions",
+    ]
+
+
+def goals_section(times, windows):
+    resistor = max((v for k, v in times.items() if k.startswith("resistorSearchE96ThreeDecades/")),
+                   key=lambda v: v[0])
+    reports = {k: v for k, v in times.items() if k.startswith("report/")}
+    slowest_report = max(reports, key=lambda k: reports[k][0])
+    startup = {k: v["startup_ratio"] for k, v in windows.items() if k not in (BARE, LABEL)}
+    warm = {k: v["warm_ratio"] for k, v in windows.items() if k not in (BARE, LABEL)}
+    slowest_startup = max(startup, key=startup.get)
+    slowest_warm = max(warm, key=warm.get)
+
+    def met(ok):
+        return "met" if ok else "not met (see below)"
+
+    return [
+        "| Goal | Measured median | Target | |",
+        "|---|---|---|---|",
+        f"| Resistor search, E96, \"3 Decades\", both connections (slowest nominal value) "
+        f"| {significant(resistor[0])} µs | ≤ {RESISTOR_GOAL_US:.0f} µs | {met(resistor[0] <= RESISTOR_GOAL_US)} |",
+        f"| Slowest report function: `{slowest_report}` | {significant(reports[slowest_report][0])} µs "
+        f"| < {REPORT_GOAL_US:.0f} µs | {met(reports[slowest_report][0] < REPORT_GOAL_US)} |",
+        f"| Slowest program start-up to the first frame, against a bare QMainWindow: {slowest_startup} "
+        f"| {startup[slowest_startup]:.2f} × | < {WINDOW_GOAL_RATIO:.0f} × "
+        f"| {met(startup[slowest_startup] < WINDOW_GOAL_RATIO)} |",
+        f"| Slowest window in a running program, against a bare QMainWindow: {slowest_warm} "
+        f"| {warm[slowest_warm]:.0f} × | < {WINDOW_GOAL_RATIO:.0f} × | {met(warm[slowest_warm] < WINDOW_GOAL_RATIO)} |",
+    ]
+
+
+def resistor_section(times):
+    by_label = {v[2]: v[0] for k, v in times.items() if k.startswith("resistorSearch/")}
+    series = ["E3", "E6", "E12", "E24", "E48", "E96"]
+    ranges = ["1 Decade", "2 Decades", "3 Decades", "-1", "0", "+1"]
+    lines = ["Nominal value 5000, median µs per search (both connections, ranked top tens):", "",
+             "| Series | " + " | ".join(f"\"{r}\"" for r in ranges) + " |",
+             "|---|" + "---:|" * len(ranges)]
+    for s in series:
+        lines.append(f"| {s} | " + " | ".join(significant(by_label[f"{s} {r}"]) for r in ranges) + " |")
+    lines += ["", "| E96, \"3 Decades\" | median µs |", "|---|---:|"]
+    for name, (value, _, _) in sorted(times.items()):
+        if name.startswith("resistorSearchE96ThreeDecades/"):
+            lines.append(f"| search, nominal {name.split('/')[1].removeprefix('nominal_').replace('_', '.')} "
+                         f"| {significant(value)} |")
+    lines.append(f"| search and the window's texts and table rows, nominal 5000 "
+                 f"| {significant(times['resistorSearchAndReportE96ThreeDecades'][0])} |")
+    return lines
+
+
+def simple_table(times, prefixes, heading, describe):
+    lines = [f"| {heading} | median µs |", "|---|---:|"]
+    for name, (value, _, label) in times.items():
+        if name.startswith(prefixes):
+            lines.append(f"| {describe(name, label)} | {significant(value)} |")
+    return lines
+
+
+def report_section(times):
+    lines = ["| Program | Topology | Inputs | median µs |", "|---|---|---|---:|"]
+    for name, (value, _, _) in times.items():
+        if name.startswith("report/"):
+            _, program, topology, case = name.split("/")
+            lines.append(f"| {program} | {topology.replace('_', ' ')} | {case} | {significant(value)} |")
+    return lines
+
+
+def window_figures(times, instructions):
+    windows = {}
+    bare = times[f"window/{BARE}"][0], times[f"startup/{BARE}"][0], instructions.get(BARE)
+    for name in times:
+        if not name.startswith("window/"):
+            continue
+        kind = name.removeprefix("window/")
+        warm, startup = times[name][0], times[f"startup/{kind}"][0]
+        count = instructions.get(kind)
+        windows[kind] = {"warm": warm, "warm_ratio": warm / bare[0], "startup": startup,
+                         "startup_ratio": startup / bare[1], "instructions": count,
+                         "instruction_ratio": count / bare[2] if count and bare[2] else None}
+    return windows
+
+
+def window_section(windows):
+    lines = ["| Window | in a running program, ms | × bare | program start-up, ms | × bare "
+             "| start-up instructions, millions | × bare |",
+             "|---|---:|---:|---:|---:|---:|---:|"]
+    for kind, w in windows.items():
+        count = f"{w['instructions'] / 1e6:.1f} | {w['instruction_ratio']:.2f}" if w["instructions"] else "– | –"
+        lines.append(f"| {kind} | {w['warm']:.3f} | {w['warm_ratio']:.0f} | {w['startup']:.1f} "
+                     f"| {w['startup_ratio']:.2f} | {count} |")
+    return lines
+
+
+def figures(results, instructions, repetitions):
+    times = medians(results)
+    windows = window_figures(times, instructions)
+    out = ["## Machine and run", ""] + machine_section(results["context"], repetitions)
+    out += ["", "## Goals", ""] + goals_section(times, windows)
+    out += ["", "## Resistor search", ""] + resistor_section(times)
+    out += ["", "## Formula engine", ""] + simple_table(
+        times, ("matchFormulaSet", "longFormula"), "Formulas", lambda name, label: f"`{name}` {label}".strip())
+    out += ["", "## Reports", ""] + report_section(times)
+    out += [""] + simple_table(times, ("twistedPairIntegral",), "Twisted pair, d = 0.5 mm, by spacing S",
+                               lambda name, label: label)
+    out += ["", "## Statistics, fits and histogram of 1025 entries", ""] + simple_table(
+        times, ("statMode", "statHistogramBins"), "Evaluation",
+        lambda name, label: label or name.replace("statHistogramBins/bins:", "Histo, bins "))
+    out += ["", "## Windows to their first frame", ""] + window_section(windows)
+    return out
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("bench")
+    parser.add_argument("doc", nargs="?", default=str(Path(__file__).resolve().parent.parent / "docs/PERFORMANCE.md"))
+    parser.add_argument("--repetitions", type=int, default=5)
+    args = parser.parse_args()
+
+    results = run_benchmarks(args.bench, args.repetitions)
+    kinds = [name.removeprefix("startup/") for name in medians(results) if name.startswith("startup/")]
+    instructions = startup_instructions(args.bench, kinds)
+
+    doc = Path(args.doc).read_text()
+    if BEGIN not in doc or END not in doc:
+        sys.exit(f"{args.doc} has no {BEGIN} ... {END} block")
+    head, rest = doc.split(BEGIN, 1)
+    _, tail = rest.split(END, 1)
+    block = "\n".join(figures(results, instructions, args.repetitions))
+    Path(args.doc).write_text(f"{head}{BEGIN}\n{block}\n{END}{tail}")
+
+
+if __name__ == "__main__":
+    main()
