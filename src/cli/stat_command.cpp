@@ -86,10 +86,10 @@ int runStatCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         err << listFilledOnLoadMessage() << '\n';
 
     // As in the window: the loaded list is shown in the sort order, then evaluated.
-    list.sort(options.sortMode);
+    list.sortList(options.sortMode);
     const ModeResult result = runMode(list, options.mode, options.bins);
     if (result.restoreSortOrder)
-        list.sort(options.sortMode);
+        list.sortList(options.sortMode);
     out << reportText(list, result.text) << '\n';
     return exitSuccess;
 }

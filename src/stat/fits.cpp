@@ -2,6 +2,8 @@
 
 #include "c_format.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kalvo {
@@ -9,13 +11,16 @@ namespace {
 
 Fit lineFit(const StatList& list, FitKind kind)
 {
-    RegressionSums sums;
-    for (const StatEntry& e : list.entries()) {
-        const double u = kind == FitKind::Power ? std::log(e.x) : e.x;
-        const double v = kind == FitKind::Linear ? e.y : std::log(e.y);
-        sums.add(u, v);
+    // Working copies of the regression's u and v, room for the whole list.
+    std::array<double, kMaxList> u{};
+    std::array<double, kMaxList> v{};
+    const std::size_t n = list.entries().size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const StatEntry& e = list.entries()[i];
+        u[i] = kind == FitKind::Power ? std::log(e.x) : e.x;
+        v[i] = kind == FitKind::Linear ? e.y : std::log(e.y);
     }
-    const Regression line = sums.result();
+    const Regression line = linearRegression(std::span(u.data(), n), std::span(v.data(), n));
     Fit fit{kind};
     if (kind == FitKind::Linear) {
         fit.a = line.slope;
@@ -95,18 +100,17 @@ QString formatReport(const Fit& fit, int n, double failure2Sum)
 
 } // namespace
 
-void RegressionSums::add(double u, double v)
+Regression linearRegression(std::span<const double> u, std::span<const double> v)
 {
-    n += 1;
-    su += u;
-    sv += v;
-    suu += u * u;
-    svv += v * v;
-    suv += u * v;
-}
-
-Regression RegressionSums::result() const
-{
+    double su = 0, sv = 0, suu = 0, svv = 0, suv = 0;
+    for (std::size_t i = 0; i < u.size() && i < v.size(); ++i) {
+        su += u[i];
+        sv += v[i];
+        suu += u[i] * u[i];
+        svv += v[i] * v[i];
+        suv += u[i] * v[i];
+    }
+    const double n = static_cast<double>(std::min(u.size(), v.size()));
     const double d = n * suu - su * su;
     Regression line;
     line.slope = (n * suv - sv * su) / d;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace kalvo {
 
@@ -22,16 +23,9 @@ struct Regression {
     double r = 0;
 };
 
-// Sums of a straight-line least-squares regression, fed pair by pair.
-class RegressionSums {
-public:
-    void add(double u, double v);
-    // Not guarded: with all u equal the results are non-finite.
-    Regression result() const;
-
-private:
-    double n = 0, su = 0, sv = 0, suu = 0, svv = 0, suv = 0;
-};
+// Straight-line least-squares regression of v over u for the pairs (u[i], v[i]). Not
+// guarded: with all u equal the results are non-finite.
+Regression linearRegression(std::span<const double> u, std::span<const double> v);
 
 // Coefficients of a fit; r is only set by the fits through a straight line.
 struct Fit {

@@ -43,7 +43,7 @@ std::optional<Histogram> computeHistogram(StatList& list, int bins)
     const auto entries = list.entries();
     if (std::count_if(entries.begin(), entries.end(), isFinite) < 2)
         return std::nullopt;
-    list.sort(SortMode::ByX); // the finite values come first, ascending
+    list.sortList(SortMode::ByX); // the finite values come first, ascending
     const auto sorted = list.entries();
     Histogram h;
     h.n = static_cast<int>(std::count_if(sorted.begin(), sorted.end(), isFinite));

@@ -74,7 +74,7 @@ bool StatList::remove(int position)
     std::move(storage.begin() + position + 1, storage.begin() + used, storage.begin() + position);
     --used;
     storage[static_cast<std::size_t>(used)] = StatEntry{};
-    sort(SortMode::Original);
+    sortList(SortMode::Original);
     for (int i = removedNumber; i < used; ++i)
         storage[static_cast<std::size_t>(i)].number = i;
     return true;
@@ -86,7 +86,7 @@ void StatList::clear()
     used = 0;
 }
 
-void StatList::sort(SortMode mode)
+void StatList::sortList(SortMode mode)
 {
     std::stable_sort(storage.begin(), storage.begin() + used, [mode](const StatEntry& a, const StatEntry& b) {
         return keyLess(sortKey(a, mode), sortKey(b, mode));

@@ -42,7 +42,7 @@ public:
     void clear();
     // Stable ascending sort of the entries in use. Non-finite keys come after all
     // finite ones, in the order -inf, +inf, NaN.
-    void sort(SortMode mode);
+    void sortList(SortMode mode);
     // Stores the residual of a fit for the entry at position.
     void setResidual(int position, double failure, double failurePercent);
 

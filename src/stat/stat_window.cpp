@@ -218,7 +218,7 @@ void MainWindow::evaluate(StatMode mode)
         return;
     }
     showTable();
-    const ModeResult result = runMode(entries, mode, bins);
+    const ModeResult result = runMode(entries, mode, binCount);
     form.resultPanel->setPlainText(result.text);
     if (result.restoreSortOrder)
         refreshTable();
@@ -228,7 +228,7 @@ void MainWindow::evaluate(StatMode mode)
 // why otherwise.
 void MainWindow::drawHistogram()
 {
-    const ModeResult result = runMode(entries, StatMode::Histogram, bins);
+    const ModeResult result = runMode(entries, StatMode::Histogram, binCount);
     if (result.histogram) {
         QGraphicsScene* previous = histogramScene;
         histogramScene = createHistogramScene(*result.histogram, form.histogramView->size(), this);
@@ -241,10 +241,10 @@ void MainWindow::drawHistogram()
 
 void MainWindow::changeBinCount(int step)
 {
-    const int changed = bins + step;
+    const int changed = binCount + step;
     if (!histogramShown || changed < kMinBins || changed > kMaxBins)
         return;
-    bins = changed;
+    binCount = changed;
     drawHistogram();
 }
 
@@ -272,7 +272,7 @@ void MainWindow::refreshTable()
 {
     if (histogramShown)
         return;
-    entries.sort(sortMode);
+    entries.sortList(sortMode);
     form.table->clearContents();
     form.table->setCurrentCell(-1, -1);
     form.table->setRowCount(entries.count());

@@ -18,7 +18,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     const StatList& list() const { return entries; }
-    int binCount() const { return bins; }
+    int histogramBins() const { return binCount; }
 
 private Q_SLOTS:
     void on_pbAdd_clicked();
@@ -51,7 +51,7 @@ private:
     StatList entries;
     SortMode sortMode = SortMode::Original;
     bool histogramShown = false;
-    int bins = kDefaultBins;
+    int binCount = kDefaultBins;
     QString reportPath;
     QString loadPath;
     QGraphicsScene* histogramScene = nullptr;

@@ -100,7 +100,7 @@ std::optional<QString> statisticsReport(StatList& list, StatisticsVariant varian
 {
     if (list.count() < 2)
         return std::nullopt;
-    list.sort(SortMode::ByX);
+    list.sortList(SortMode::ByX);
     const Summary summary = summarise(list.entries());
     return variant == StatisticsVariant::OneVar1 ? oneVar1(summary) : oneVar2(summary);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -29,21 +30,21 @@ struct ShownFileDialog {
     QString directory;
 };
 
-// Runs action on the next modal dialog of type Dialog as soon as it is shown (the
-// static dialog functions block in their own event loop). Polls until owner dies, so
-// owner must not outlive what action refers to.
+// Runs action on the next modal dialog of type Dialog once it is shown (the static
+// dialog functions block in their own event loop), again and again until action says
+// it is done. Polls until then or until owner dies, so owner must not outlive what
+// action refers to.
 template <typename Dialog>
-void whenModal(QObject* owner, std::function<void(Dialog*)> action)
+void whenModal(QObject* owner, std::function<bool(Dialog*)> action)
 {
     auto* timer = new QTimer(owner);
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible())
+        if (dialog == nullptr || !dialog->isVisible() || !action(dialog))
             return;
         timer->stop();
         timer->deleteLater();
-        action(dialog);
     });
     timer->start();
 }
@@ -62,6 +63,7 @@ inline void answerMessageBox(QObject* owner, ShownBox& shown, QMessageBox::Stand
             button->click();
         else
             box->reject();
+        return true;
     });
 }
 
@@ -69,17 +71,25 @@ inline void answerMessageBox(QObject* owner, ShownBox& shown, QMessageBox::Stand
 inline void answerFileDialog(QObject* owner, ShownFileDialog& shown, const QString& path)
 {
     whenModal<QFileDialog>(owner, [&shown, path](QFileDialog* dialog) {
-        shown.shown = true;
-        shown.caption = dialog->windowTitle();
-        shown.nameFilters = dialog->nameFilters();
-        shown.startFile = dialog->selectedFiles().value(0);
-        shown.directory = dialog->directory().absolutePath();
+        if (!shown.shown) {
+            shown.shown = true;
+            shown.caption = dialog->windowTitle();
+            shown.nameFilters = dialog->nameFilters();
+            shown.startFile = dialog->selectedFiles().value(0);
+            shown.directory = dialog->directory().absolutePath();
+        }
         if (path.isEmpty()) {
             dialog->reject();
-            return;
+            return true;
         }
-        dialog->selectFile(path);
+        // Typed as a user would: selectFile() leaves the name field alone while it has
+        // the focus. Should the dialog stay open (still loading), the answer is repeated.
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
+        else
+            dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept(); // public in QDialog, protected in QFileDialog
+        return !dialog->isVisible();
     });
 }
 

@@ -428,19 +428,19 @@ void StatWindowTest::binKeysStayWithinTheirLimits()
     add(QStringLiteral("0"));
     add(QStringLiteral("10"));
     QTest::keyClick(window.get(), Qt::Key_F12); // the table is shown: nothing
-    QCOMPARE(window->binCount(), 10);
+    QCOMPARE(window->histogramBins(), 10);
     clickRadio("radioButton_11");
     QTest::keyClick(window.get(), Qt::Key_F12);
-    QCOMPARE(window->binCount(), 11);
+    QCOMPARE(window->histogramBins(), 11);
     QCOMPARE(bars().size(), 11);
     QVERIFY(panelText().contains(QLatin1String("Number of Bins\t= 11\n")));
     for (int i = 0; i < 20; ++i)
         QTest::keyClick(window.get(), Qt::Key_F11);
-    QCOMPARE(window->binCount(), 3);
+    QCOMPARE(window->histogramBins(), 3);
     QCOMPARE(bars().size(), 3);
     for (int i = 0; i < 260; ++i)
         QTest::keyClick(window.get(), Qt::Key_F12);
-    QCOMPARE(window->binCount(), 250);
+    QCOMPARE(window->histogramBins(), 250);
     QCOMPARE(bars().size(), 250);
 }
 

@@ -48,7 +48,7 @@ TEST(StatList, DeleteInAnotherOrderRestoresTheOrderOfEntry)
 {
     // Sorted by Y the entries stand in the reverse order of entry.
     StatList list = listOf({{0, 30}, {0, 20}, {0, 10}});
-    list.sort(SortMode::ByY);
+    list.sortList(SortMode::ByY);
     ASSERT_TRUE(list.remove(1)); // the entry (0, 20), number 1
     EXPECT_EQ(pairs(list), (std::vector<Pair>{{0, 30, 1}, {0, 10, 2}}));
 }
@@ -96,9 +96,9 @@ TEST_P(StatListSort, IsStableAndAscending)
     const double failures[] = {2, -3, 2, nan, 0, -inf};
     for (int i = 0; i < list.count(); ++i)
         list.setResidual(i, failures[i], -failures[i] * 10);
-    list.sort(SortMode::ByY); // a different order first: sorting must not depend on it by accident
-    list.sort(SortMode::Original);
-    list.sort(GetParam().mode);
+    list.sortList(SortMode::ByY); // a different order first: sorting must not depend on it by accident
+    list.sortList(SortMode::Original);
+    list.sortList(GetParam().mode);
     std::vector<int> numbers;
     for (const StatEntry& e : list.entries())
         numbers.push_back(e.number + 1);
@@ -123,7 +123,7 @@ TEST(StatListSortStrictness, ManyNonFiniteKeysSortWithoutBreakingTheOrder)
                                std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
     for (int i = 0; i < kMaxList; ++i)
         list.append(i % 7 == 0 ? specials[i % 5] : (i * 7919) % 1000, 0);
-    list.sort(SortMode::ByX);
+    list.sortList(SortMode::ByX);
     int lastRank = 0;
     double lastFinite = -std::numeric_limits<double>::infinity();
     for (const StatEntry& e : list.entries()) {
