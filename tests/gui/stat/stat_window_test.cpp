@@ -224,6 +224,7 @@ void StatWindowTest::cleanup()
 void StatWindowTest::startsEmptyInAFixedWindow()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Stat Kalvo 2.0"));
+    QVERIFY(!QIcon(QStringLiteral(":/pic/LogoMini.svg")).pixmap(32).isNull());
     QCOMPARE(window->minimumSize(), QSize(790, 480));
     QCOMPARE(window->maximumSize(), QSize(790, 480));
     QVERIFY(child<QRadioButton>("radioButton_1")->isChecked());
