@@ -1,5 +1,6 @@
 #include "resistor_form.h"
 
+#include "form_building.h"
 #include "decade_range.h"
 #include "e_series.h"
 #include "mtable_widget.h"
@@ -25,15 +26,6 @@ constexpr int columnWidth = 80;
 constexpr int rowHeight = 17;
 constexpr int headerHeight = 20;
 constexpr int buttonsPerRow = 3;
-
-template <class Widget>
-Widget* place(QWidget* parent, const char* objectName, const QRect& geometry)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* objectName, const char* text, const QRect& geometry)
 {
@@ -84,23 +76,10 @@ QButtonGroup* radioGroup(QWidget* group, const std::array<Choice, N>& choices, c
     return buttons;
 }
 
-// The read-only result panel of the suite: grey base, tab stops of 40 pixels, no wrap.
 QPlainTextEdit* resultPanel(QWidget* parent, const char* objectName, const QRect& geometry)
 {
     auto* panel = place<QPlainTextEdit>(parent, objectName, geometry);
-    panel->setFont(QFont(QStringLiteral("Sans Serif"), 9));
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Active, QPalette::Base, QColor(239, 235, 231));
-    palette.setColor(QPalette::Inactive, QPalette::Base, QColor(239, 235, 231));
-    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-    panel->setBackgroundVisible(false);
-    panel->setAcceptDrops(false);
-    panel->setUndoRedoEnabled(false);
-    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    panel->setTabStopDistance(40);
-    panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setUpResultPanel(panel);
     return panel;
 }
 

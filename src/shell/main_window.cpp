@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "application.h"
+#include "form_building.h"
 #include "formula_engine.h"
 
 #include <QAction>
@@ -220,23 +221,9 @@ void MainWindow::buildPictures()
 
 void MainWindow::buildResultPanel()
 {
-    resultPanel = new QPlainTextEdit(centralWidget());
-    resultPanel->setObjectName(QStringLiteral("TextEditOut"));
-    resultPanel->setGeometry(resultGeometry);
-    resultPanel->setFont(formFont("Sans Serif"));
-    QPalette palette = resultPanel->palette();
-    palette.setColor(QPalette::Active, QPalette::Base, QColor(239, 235, 231));
-    palette.setColor(QPalette::Inactive, QPalette::Base, QColor(239, 235, 231));
-    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-    resultPanel->setPalette(palette);
-    resultPanel->setAutoFillBackground(true);
-    resultPanel->setBackgroundVisible(false);
+    resultPanel = place<QPlainTextEdit>(centralWidget(), "TextEditOut", resultGeometry);
+    setUpResultPanel(resultPanel);
     resultPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    resultPanel->setAcceptDrops(false);
-    resultPanel->setUndoRedoEnabled(false);
-    resultPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    resultPanel->setTabStopDistance(40);
-    resultPanel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     connect(resultPanel, &QPlainTextEdit::customContextMenuRequested, this,
             &MainWindow::on_TextEditOut_customContextMenuRequested);
 }

@@ -1,5 +1,6 @@
 #include "stat_form.h"
 
+#include "form_building.h"
 #include "entry_cells.h"
 #include "mtable_widget.h"
 #include "stat_mode.h"
@@ -21,15 +22,6 @@ namespace {
 constexpr QSize kWindowSize(790, 480);
 constexpr int kHeaderHeight = 23;
 constexpr int kRowHeight = 20;
-
-template <typename Widget>
-Widget* place(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QPushButton* button(QWidget* parent, const char* name, const char* text, const QRect& geometry)
 {
@@ -121,24 +113,6 @@ void setUpHistogramView(QGraphicsView* view)
     view->setTransformationAnchor(QGraphicsView::NoAnchor);
     view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view->hide();
-}
-
-// The read-only result panel of the suite: grey base, tab stops of 40 pixels, no wrap.
-void setUpResultPanel(QPlainTextEdit* panel)
-{
-    panel->setFont(QFont(QStringLiteral("Sans Serif"), 9));
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Active, QPalette::Base, QColor(239, 235, 231));
-    palette.setColor(QPalette::Inactive, QPalette::Base, QColor(239, 235, 231));
-    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
-    panel->setBackgroundVisible(false);
-    panel->setAcceptDrops(false);
-    panel->setUndoRedoEnabled(false);
-    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    panel->setTabStopDistance(40);
-    panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 } // namespace

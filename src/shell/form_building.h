@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace kalvo {
+
+// Creates a widget of the suite's fixed-geometry forms: named, placed, parented.
+template <typename Widget> Widget* place(QWidget* parent, const char* objectName, const QRect& geometry)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// The suite's result panel: read-only but selectable, grey base, 40-pixel tab stops
+// for the report columns, no line wrap, no drops, no undo.
+void setUpResultPanel(QPlainTextEdit* panel);
+
+} // namespace kalvo
