@@ -1,0 +1,122 @@
+// Hostile texts in every field of every calculator topology through kalvo-cli: it must
+// print exactly the report the window shows for those texts. Hostile arguments must
+// end in one usage line.
+#include "cli_runner.h"
+#include "hostile_texts.h"
+#include "program_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include <memory>
+
+namespace kalvo::test {
+namespace {
+
+// What kalvo-cli must print: the topology's report of texts in every field, in the
+// normal digits.
+QByteArray expectedReport(const Program& program, const Topology& topology, const QString& texts)
+{
+    CalculationInput input;
+    for (int row = 0; row < program.layout.inputRows; ++row)
+        input.texts.append(texts);
+    input.format = program.numberFormat(false);
+    std::shared_ptr<FormulaEngine> engine;
+    if (program.createEngine != nullptr) {
+        engine = program.createEngine();
+        input.engine = engine.get();
+    }
+    return (topology.report(input) + QLatin1Char('\n')).toUtf8();
+}
+
+// Runs check(program, topology) for every topology kalvo-cli can compute.
+template <class Check>
+void forEveryTopology(Check check)
+{
+    for (const Program* program : calculatorPrograms())
+        for (const Topology& topology : program->topologies)
+            if (topology.report != nullptr) {
+                SCOPED_TRACE(std::string(program->name) + " " + topology.buttonText);
+                check(*program, topology);
+            }
+}
+
+class HostileFieldText : public testing::TestWithParam<HostileText> {};
+
+TEST_P(HostileFieldText, EveryTopologyPrintsTheWindowsReport)
+{
+    const QString text = GetParam().text;
+    forEveryTopology([&](const Program& program, const Topology& topology) {
+        QStringList args{QLatin1String(program.name), QString::number(topology.number)};
+        for (int row = 0; row < program.layout.inputRows; ++row)
+            args.append(text);
+        const CliResult result = runKalvoCli(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(result.err, QByteArray());
+        EXPECT_EQ(result.out, expectedReport(program, topology, text));
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, HostileFieldText, testing::ValuesIn(hostileTexts()),
+                         [](const testing::TestParamInfo<HostileText>& info) { return info.param.name; });
+
+// Bytes of 128 and above that are no UTF-8 reach kalvo-cli only through a shell.
+TEST(HostileFieldBytes, InvalidUtf8IsReadAsTheSystemDecodesIt)
+{
+    const QByteArray bytes("\x80\xfe\xff\xc3");
+    forEveryTopology([&](const Program& program, const Topology& topology) {
+        QString command = QStringLiteral("exec \"$0\" %1 %2").arg(QLatin1String(program.name)).arg(topology.number);
+        for (int row = 0; row < program.layout.inputRows; ++row)
+            command += QStringLiteral(" \"$(printf '\\200\\376\\377\\303')\"");
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command, QStringLiteral(KALVO_CLI_PATH)});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        ASSERT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_EQ(process.readAllStandardOutput(), expectedReport(program, topology, QString::fromLocal8Bit(bytes)));
+    });
+}
+
+struct HostileArguments {
+    const char* name;
+    QStringList args;
+};
+
+class HostileUsage : public testing::TestWithParam<HostileArguments> {};
+
+TEST_P(HostileUsage, EndsInOneUsageLine)
+{
+    const CliResult result = runKalvoCli(GetParam().args);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, QByteArray());
+    EXPECT_TRUE(result.err.startsWith("kalvo-cli: ")) << result.err.left(200).toStdString();
+    EXPECT_EQ(result.err.count('\n'), 1);
+    EXPECT_TRUE(result.err.endsWith('\n'));
+}
+
+const QString longWord(kLongTextLength, QLatin1Char('x'));
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, HostileUsage,
+    testing::Values(HostileArguments{"LongProgram", {longWord}},
+                    HostileArguments{"LongTopology", {"rc", longWord}},
+                    HostileArguments{"NestedTopology", {"rc", nestedBrackets("1")}},
+                    HostileArguments{"LongOption", {"ee", "1", "--" + longWord}},
+                    HostileArguments{"TooManyValues", {"rc", "RC", "1", "2", "3", "4", "5", "6", "7"}},
+                    HostileArguments{"EmptyProgram", {""}},
+                    HostileArguments{"BlankTopology", {"xy", " \t "}},
+                    HostileArguments{"HugeTopologyNumber", {"impedance", "1e308"}},
+                    HostileArguments{"BinsNotANumber", {"stat", "7", "--bins", "nan"}},
+                    HostileArguments{"BinsHuge", {"stat", "7", "--bins", "1e308"}},
+                    HostileArguments{"BinsBeyondInt", {"stat", "7", "--bins", "99999999999999999999"}},
+                    HostileArguments{"LongMode", {"stat", longWord}},
+                    HostileArguments{"LongSortOrder", {"stat", "7", "--sort", longWord}},
+                    HostileArguments{"LongSeries", {"resistor", "470", "--series", longWord}},
+                    HostileArguments{"RangeNotANumber", {"resistor", "470", "--range", "nan"}},
+                    HostileArguments{"CalcWithoutFormula", {"calc", "--real"}},
+                    HostileArguments{"CalcDefinitionWithoutEquals", {"calc", "--define", longWord, "1"}}),
+    [](const testing::TestParamInfo<HostileArguments>& info) { return info.param.name; });
+
+} // namespace
+} // namespace kalvo::test
