@@ -53,6 +53,10 @@ void statHistogramBins(benchmark::State& state)
     evaluateFreshCopies(state, kalvo::StatMode::Histogram, static_cast<int>(state.range(0)));
 }
 
-BENCHMARK(statHistogramBins)->ArgName("bins")->Arg(kalvo::kMinBins)->Arg(kalvo::kMaxBins)->Unit(benchmark::kMicrosecond);
+BENCHMARK(statHistogramBins)
+    ->ArgName("bins")
+    ->Arg(kalvo::kMinBins)
+    ->Arg(kalvo::kMaxBins)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -29,6 +29,15 @@ REPORT_GOAL_US = 100.0
 WINDOW_GOAL_RATIO = 2.0
 
 
+def raise_priority():
+    """Lets the benchmark win the cores from other work on the machine where allowed."""
+    try:
+        os.nice(-10)
+        return True
+    except PermissionError:
+        return False
+
+
 def run_benchmarks(bench, repetitions):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     result = subprocess.run(
@@ -39,13 +48,16 @@ def run_benchmarks(bench, repetitions):
 
 
 def medians(results):
-    """run_name -> (median real time, unit, label)"""
+    """run_name -> (median time, unit, label): the CPU time of the benchmark thread for a
+    calculation, which waiting for a core shared with other processes does not lengthen;
+    the elapsed time for the windows, timed by hand across the event loop and processes."""
     found = {}
     for b in results["benchmarks"]:
         # One repetition gives no aggregates: its single run is the median.
         if b.get("aggregate_name") == "median" or b["run_type"] == "iteration":
+            manual = b["run_name"].endswith("/manual_time")
             name = b["run_name"].removesuffix("/manual_time")
-            found[name] = (b["real_time"], b["time_unit"], b.get("label", ""))
+            found[name] = (b["real_time"] if manual else b["cpu_time"], b["time_unit"], b.get("label", ""))
     return found
 
 
@@ -82,7 +94,7 @@ def cpu_model():
     return platform.processor() or "unknown CPU"
 
 
-def machine_section(context, repetitions):
+def machine_section(context, repetitions, raised):
     caches = ", ".join(f"L{c['level']} {c['type'].lower()} {c['size'] // 1024} KiB"
                        for c in context.get("caches", []))
     load = ", ".join(f"{value:.2f}" for value in context.get("load_avg", []))
@@ -91,7 +103,8 @@ def machine_section(context, repetitions):
         f"Linux {platform.release()}",
         f"- Software: Qt {context.get('qt_version', '?')}, g++ {context.get('compiler_version', '?')}, "
         f"kalvo built as {context.get('kalvo_build_type', '?')}",
-        f"- Run: {context['date']}, load average at the start {load}; median of {repetitions} repetitions",
+        f"- Run: {context['date']}, load average at the start {load}, "
+        f"{'at raised priority (nice -10)' if raised else 'at normal priority'}; median of {repetitions} repetitions",
     ]
 
 
@@ -119,7 +132,8 @@ def goals_section(times, windows):
         f"| {startup[slowest_startup]:.2f} × | < {WINDOW_GOAL_RATIO:.0f} × "
         f"| {met(startup[slowest_startup] < WINDOW_GOAL_RATIO)} |",
         f"| Slowest window in a running program, against a bare QMainWindow: {slowest_warm} "
-        f"| {warm[slowest_warm]:.0f} × | < {WINDOW_GOAL_RATIO:.0f} × | {met(warm[slowest_warm] < WINDOW_GOAL_RATIO)} |",
+        f"| {warm[slowest_warm]:.0f} × | < {WINDOW_GOAL_RATIO:.0f} × "
+        f"| {met(warm[slowest_warm] < WINDOW_GOAL_RATIO)} |",
     ]
 
 
@@ -185,10 +199,10 @@ def window_section(windows):
     return lines
 
 
-def figures(results, instructions, repetitions):
+def figures(results, instructions, repetitions, raised):
     times = medians(results)
     windows = window_figures(times, instructions)
-    out = ["## Machine and run", ""] + machine_section(results["context"], repetitions)
+    out = ["## Machine and run", ""] + machine_section(results["context"], repetitions, raised)
     out += ["", "## Goals", ""] + goals_section(times, windows)
     out += ["", "## Resistor search", ""] + resistor_section(times)
     out += ["", "## Formula engine", ""] + simple_table(
@@ -210,6 +224,7 @@ def main():
     parser.add_argument("--repetitions", type=int, default=5)
     args = parser.parse_args()
 
+    raised = raise_priority()
     results = run_benchmarks(args.bench, args.repetitions)
     kinds = [name.removeprefix("startup/") for name in medians(results) if name.startswith("startup/")]
     instructions = startup_instructions(args.bench, kinds)
@@ -219,7 +234,7 @@ def main():
         sys.exit(f"{args.doc} has no {BEGIN} ... {END} block")
     head, rest = doc.split(BEGIN, 1)
     _, tail = rest.split(END, 1)
-    block = "\n".join(figures(results, instructions, args.repetitions))
+    block = "\n".join(figures(results, instructions, args.repetitions, raised))
     Path(args.doc).write_text(f"{head}{BEGIN}\n{block}\n{END}{tail}")
 
 

@@ -62,8 +62,10 @@ void startUp(benchmark::State& state, const WindowKind& kind)
         const std::int64_t launched = monotonicNanoseconds();
         probe.start(QCoreApplication::applicationFilePath(), {probeOption + QLatin1String(kind.name)});
         if (!probe.waitForFinished(paintTimeoutMs) || probe.exitStatus() != QProcess::NormalExit
-            || probe.exitCode() != 0)
-            return state.SkipWithError(("the start-up probe failed: " + probe.readAllStandardError().toStdString()).c_str());
+            || probe.exitCode() != 0) {
+            const std::string message = "the start-up probe failed: " + probe.readAllStandardError().toStdString();
+            return state.SkipWithError(message.c_str());
+        }
         bool isNumber = false;
         const std::int64_t painted = probe.readAllStandardOutput().trimmed().toLongLong(&isNumber);
         if (!isNumber)
