@@ -12,10 +12,10 @@ std::span<const Program* const> calculatorPrograms()
 {
     static const Program* const programs[] = {
         &rcProgram(),
-        &inductanceProgram(),
         &impedanceProgram(),
-        &xyProgram(),
         &eeProgram(),
+        &inductanceProgram(),
+        &xyProgram(),
     };
     return programs;
 }
