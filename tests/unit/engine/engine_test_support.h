@@ -48,6 +48,10 @@ struct RealCase {
     double tolerance = 0.0;
 };
 
+// Formulas evaluated with evaluateReal; the test itself is in parser_test.cpp, the
+// cases are instantiated wherever they belong.
+class RealValue : public testing::TestWithParam<RealCase> {};
+
 struct ComplexCase {
     std::string_view formula;
     double re;

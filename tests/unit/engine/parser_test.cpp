@@ -9,10 +9,7 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-// How the real evaluator reads numbers, implicit products, signs and priorities.
-class ParserValue : public testing::TestWithParam<RealCase> {};
-
-TEST_P(ParserValue, EvaluatesTo)
+TEST_P(RealValue, EvaluatesTo)
 {
     const FormulaEngine engine(16);
     double value = -1.0;
@@ -23,7 +20,8 @@ TEST_P(ParserValue, EvaluatesTo)
         EXPECT_NEAR(value, GetParam().expected, GetParam().tolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(Reading, ParserValue, testing::Values(
+// How the real evaluator reads numbers, implicit products, signs and priorities.
+INSTANTIATE_TEST_SUITE_P(Reading, RealValue, testing::Values(
     RealCase{"2(3+4)", 14},          // a bracket after a value multiplies
     RealCase{"2PI", 2 * pi},
     RealCase{"PI(2)", 2 * pi},
@@ -41,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Reading, ParserValue, testing::Values(
     RealCase{"( )", 0}),
     nameOf<RealCase>);
 
-INSTANTIATE_TEST_SUITE_P(SignsAndPriorities, ParserValue, testing::Values(
+INSTANTIATE_TEST_SUITE_P(SignsAndPriorities, RealValue, testing::Values(
     RealCase{"-2^2", 4},             // signs bind before every binary operator
     RealCase{"2^-1", 0.5},
     RealCase{"2^3^2", 64},           // left grouping
