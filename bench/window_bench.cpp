@@ -1,7 +1,8 @@
 // Each window from construction to its first frame painted into the backing store, next
 // to a bare QMainWindow measured the same way: in this process after Qt's one-time
 // initialisation ("window/"), and as a whole program start in a fresh process
-// ("startup/").
+// ("startup/"). The time is elapsed time; the counter cpu_ms is the CPU time spent in the
+// same span, which waiting for a core shared with other work does not lengthen.
 #include "registration.h"
 #include "startup_probe.h"
 #include "window_kinds.h"
@@ -16,6 +17,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 namespace kalvo::bench {
@@ -31,25 +33,41 @@ std::int64_t monotonicNanoseconds()
         .count();
 }
 
+std::int64_t cpuNanoseconds(clockid_t clock)
+{
+    timespec time{};
+    clock_gettime(clock, &time);
+    return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec;
+}
+
+benchmark::Counter cpuMillisecondsPerIteration(std::int64_t totalNanoseconds)
+{
+    return benchmark::Counter(static_cast<double>(totalNanoseconds) * 1e-6, benchmark::Counter::kAvgIterations);
+}
+
 // Construct, show and process events until the first frame is painted; the window's
 // destruction is not timed.
 void firstFrame(benchmark::State& state, const WindowKind& kind)
 {
     useOwnResources(kind);
+    std::int64_t cpu = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
+        const std::int64_t cpuStart = cpuNanoseconds(CLOCK_THREAD_CPUTIME_ID);
         const std::unique_ptr<QWidget> window = kind.create();
         FirstPaintWatch watch;
         window->installEventFilter(&watch);
         window->show();
         while (!watch.painted() && timer.elapsed() < paintTimeoutMs)
             QCoreApplication::processEvents();
+        cpu += cpuNanoseconds(CLOCK_THREAD_CPUTIME_ID) - cpuStart;
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
         if (!watch.painted())
             return state.SkipWithError("the window was not painted");
         window->removeEventFilter(&watch);
     }
+    state.counters["cpu_ms"] = cpuMillisecondsPerIteration(cpu);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -57,6 +75,7 @@ void firstFrame(benchmark::State& state, const WindowKind& kind)
 // every kalvo program, run by this executable's start-up probe.
 void startUp(benchmark::State& state, const WindowKind& kind)
 {
+    std::int64_t cpu = 0;
     for (auto _ : state) {
         QProcess probe;
         const std::int64_t launched = monotonicNanoseconds();
@@ -66,12 +85,16 @@ void startUp(benchmark::State& state, const WindowKind& kind)
             const std::string message = "the start-up probe failed: " + probe.readAllStandardError().toStdString();
             return state.SkipWithError(message.c_str());
         }
-        bool isNumber = false;
-        const std::int64_t painted = probe.readAllStandardOutput().trimmed().toLongLong(&isNumber);
+        const QList<QByteArray> times = probe.readAllStandardOutput().simplified().split(' ');
+        bool isNumber = times.size() == 2;
+        const std::int64_t painted = isNumber ? times[0].toLongLong(&isNumber) : 0;
+        const std::int64_t probeCpu = isNumber ? times[1].toLongLong(&isNumber) : 0;
         if (!isNumber)
-            return state.SkipWithError("the start-up probe printed no time");
+            return state.SkipWithError("the start-up probe printed no times");
         state.SetIterationTime(static_cast<double>(painted - launched) * 1e-9);
+        cpu += probeCpu;
     }
+    state.counters["cpu_ms"] = cpuMillisecondsPerIteration(cpu);
 }
 
 } // namespace
@@ -102,11 +125,12 @@ std::optional<int> runStartupProbe(int argc, char** argv)
         std::unique_ptr<QWidget> window = kind->create();
         auto* watch = new FirstPaintWatch(window.get());
         window->installEventFilter(watch);
-        // Queued: the time is taken once the painting pass has ended.
+        // Queued: the times are taken once the painting pass has ended.
         QObject::connect(
             watch, &FirstPaintWatch::firstPaint, watch,
             [] {
-                std::printf("%lld\n", static_cast<long long>(monotonicNanoseconds()));
+                std::printf("%lld %lld\n", static_cast<long long>(monotonicNanoseconds()),
+                            static_cast<long long>(cpuNanoseconds(CLOCK_PROCESS_CPUTIME_ID)));
                 std::fflush(stdout);
                 QCoreApplication::quit();
             },
