@@ -1,9 +1,8 @@
-// The stat data-file reader, then in every sort order every evaluation over what it
-// loaded, in the order of the Mode group; then the report text, the table cells and the
-// histogram's tooltips of the last order. The order the sort orders are taken in starts
-// at the one the first byte names.
+// The stat data-file reader, then every evaluation over what it loaded, in the order the
+// window takes them, in one sort order; then the report text, the table cells and the
+// histogram's tooltips.
 //
-// Input: the first sort order (one byte), the number of histogram bins (one byte, used
+// Input: the sort order (one byte), the number of histogram bins (one byte, used
 // unclamped), then the data file.
 #include "data_file.h"
 #include "entry_cells.h"
@@ -45,24 +44,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     kalvo::fuzz::FuzzInput input(data, size);
     const auto sortButtons = kalvo::sortButtons();
-    const std::size_t firstSortOrder = input.takeByte() % sortButtons.size();
+    const kalvo::SortMode sortMode = sortButtons[input.takeByte() % sortButtons.size()].mode;
     const int bins = input.takeByte();
     const std::string_view file = input.rest();
 
     QByteArray bytes = QByteArray::fromRawData(file.data(), static_cast<qsizetype>(file.size()));
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
-    const auto loaded = std::make_unique<kalvo::StatList>();
-    kalvo::appendDataFile(device, *loaded);
+    const auto list = std::make_unique<kalvo::StatList>();
+    kalvo::appendDataFile(device, *list);
     kalvo::readInputPair(kalvo::fuzz::decodeText(file, false));
 
-    // Formatting costs more than evaluating: only the last sort order is formatted.
-    const auto list = std::make_unique<kalvo::StatList>();
-    Evaluation evaluation;
-    for (std::size_t i = 0; i < sortButtons.size(); ++i) {
-        *list = *loaded;
-        evaluation = evaluateAll(*list, sortButtons[(firstSortOrder + i) % sortButtons.size()].mode, bins);
-    }
+    const Evaluation evaluation = evaluateAll(*list, sortMode, bins);
     kalvo::reportText(*list, evaluation.lastText);
     for (const kalvo::StatEntry& entry : list->entries())
         kalvo::entryCells(entry);

@@ -6,6 +6,8 @@
 #   scripts/fuzz.sh SECONDS [TARGET ...]     targets: engine reports stat resistor cli
 #
 # KALVO_FUZZ_RUNS=N ends a target's run after N executions if that comes first.
+# KALVO_FUZZ_JOBS=J runs J processes of each target side by side on the shared corpus
+# (each to N/J executions); the figures printed are their sums, coverage their maximum.
 # The grown corpora are kept in $KALVO_FUZZ_DIR/corpus/TARGET (default build-fuzz
 # beside the source tree) and continue in the next run; findings are written to
 # $KALVO_FUZZ_DIR/findings/TARGET, full logs to $KALVO_FUZZ_DIR/logs.
@@ -47,22 +49,36 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 mkdir -p "$build/logs"
 printf '%-9s %8s %12s %8s %7s %8s %8s\n' target seconds executions exec/s cov features findings
 status=0
+jobs=${KALVO_FUZZ_JOBS:-1}
+runs=${KALVO_FUZZ_RUNS:--1}
+[ "$runs" -lt 0 ] || runs=$(((runs + jobs - 1) / jobs))
 for target in "${targets[@]}"; do
     corpus=$build/corpus/$target
     findings=$build/findings/$target
-    log=$build/logs/$target-$(date +%Y%m%d-%H%M%S).log
+    stamp=$(date +%Y%m%d-%H%M%S)
     mkdir -p "$corpus" "$findings"
     dict=$(dictionary "$target")
-    "$build/bin/${target}_fuzzer" -max_total_time="$seconds" -timeout=10 \
-        -print_final_stats=1 -runs="${KALVO_FUZZ_RUNS:--1}" -artifact_prefix="$findings/" ${dict:+-dict="$dict"} \
-        "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1 || true
-    executions=$(last_number 'stat::number_of_executed_units: ' "$log")
-    speed=$(last_number 'stat::average_exec_per_sec: ' "$log")
-    coverage=$(last_number 'cov: ' "$log")
-    features=$(last_number 'ft: ' "$log")
+    logs=()
+    for ((job = 1; job <= jobs; ++job)); do
+        log=$build/logs/$target-$stamp$([ "$jobs" -eq 1 ] || echo "-$job").log
+        logs+=("$log")
+        "$build/bin/${target}_fuzzer" -max_total_time="$seconds" -timeout=10 \
+            -print_final_stats=1 -runs="$runs" -artifact_prefix="$findings/" ${dict:+-dict="$dict"} \
+            "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1 &
+    done
+    wait || true
+    executions=0 speed=0 coverage=0 features=0
+    for log in "${logs[@]}"; do
+        executions=$((executions + $(last_number 'stat::number_of_executed_units: ' "$log" | grep . || echo 0)))
+        speed=$((speed + $(last_number 'stat::average_exec_per_sec: ' "$log" | grep . || echo 0)))
+        log_coverage=$(last_number 'cov: ' "$log" | grep . || echo 0)
+        log_features=$(last_number 'ft: ' "$log" | grep . || echo 0)
+        [ "$log_coverage" -le "$coverage" ] || coverage=$log_coverage
+        [ "$log_features" -le "$features" ] || features=$log_features
+    done
     found=$(find "$findings" -type f | wc -l)
-    printf '%-9s %8s %12s %8s %7s %8s %8s\n' "$target" "$seconds" "${executions:-?}" "${speed:-?}" \
-        "${coverage:-?}" "${features:-?}" "$found"
+    printf '%-9s %8s %12s %8s %7s %8s %8s\n' "$target" "$seconds" "$executions" "$speed" \
+        "$coverage" "$features" "$found"
     [ "$found" -eq 0 ] || status=1
 done
 exit $status
