@@ -27,13 +27,6 @@ constexpr int rowHeight = 17;
 constexpr int headerHeight = 20;
 constexpr int buttonsPerRow = 3;
 
-QLabel* label(QWidget* parent, const char* objectName, const char* text, const QRect& geometry)
-{
-    auto* widget = place<QLabel>(parent, objectName, geometry);
-    widget->setText(QString::fromUtf8(text));
-    return widget;
-}
-
 void makeBold(QWidget* widget, int pointSize = -1)
 {
     QFont font = widget->font();
@@ -132,20 +125,20 @@ ResistorForm buildResistorForm(QMainWindow& window)
     window.setCentralWidget(central);
 
     ResistorForm form;
-    label(central, "label_1", "Nominal", {10, 13, 61, 20});
+    placeWithText<QLabel>(central, "label_1", "Nominal", {10, 13, 61, 20});
     form.nominalEdit = place<QLineEdit>(central, "lineEdit_1", {70, 10, 101, 24});
     form.goButton = place<QPushButton>(central, "pbGo", {180, 10, 71, 24});
     form.goButton->setText(QStringLiteral("GO"));
-    makeBold(label(central, "label_2", "Top Ten Hits", {330, 13, 101, 20}), 11);
+    makeBold(placeWithText<QLabel>(central, "label_2", "Top Ten Hits", {330, 13, 101, 20}), 11);
 
-    makeBold(label(central, "label_3", "Parallel R    Serial C", {10, 50, 181, 20}));
+    makeBold(placeWithText<QLabel>(central, "label_3", "Parallel R    Serial C", {10, 50, 181, 20}));
     form.parallelPanel = resultPanel(central, "TextEditOut_1", {10, 70, 241, 171});
     form.parallelPanel->setPlainText(QStringLiteral("Enter Nominal Value and  \"GO\""));
     form.parallelTable = topTenTable(central, "tableWidget_1", {260, 40, 251, 201});
     form.parallelTable->setWordWrap(false);
     form.parallelTable->setCornerButtonEnabled(false);
 
-    makeBold(label(central, "label_4", "Serial R    Parallel C", {10, 260, 181, 20}));
+    makeBold(placeWithText<QLabel>(central, "label_4", "Serial R    Parallel C", {10, 260, 181, 20}));
     form.serialPanel = resultPanel(central, "TextEditOut_2", {10, 280, 241, 171});
     form.serialTable = topTenTable(central, "tableWidget_2", {260, 250, 251, 201});
 

@@ -17,6 +17,15 @@ template <typename Widget> Widget* place(QWidget* parent, const char* objectName
     return widget;
 }
 
+// The same for a widget with a text: a label or a button.
+template <typename Widget>
+Widget* placeWithText(QWidget* parent, const char* objectName, const char* text, const QRect& geometry)
+{
+    auto* widget = place<Widget>(parent, objectName, geometry);
+    widget->setText(QString::fromUtf8(text));
+    return widget;
+}
+
 // The suite's result panel: read-only but selectable, grey base, 40-pixel tab stops
 // for the report columns, no line wrap, no drops, no undo.
 void setUpResultPanel(QPlainTextEdit* panel);

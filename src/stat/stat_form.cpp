@@ -23,13 +23,6 @@ constexpr QSize kWindowSize(790, 480);
 constexpr int kHeaderHeight = 23;
 constexpr int kRowHeight = 20;
 
-QPushButton* button(QWidget* parent, const char* name, const char* text, const QRect& geometry)
-{
-    auto* pushButton = place<QPushButton>(parent, name, geometry);
-    pushButton->setText(QString::fromUtf8(text));
-    return pushButton;
-}
-
 // The dialog font of the desktop the window was drawn for, else fonts of about its width,
 // so that the longest button texts fit the groups.
 QFont groupFont()
@@ -129,13 +122,13 @@ StatForm buildStatForm(QMainWindow& window)
     form.inputLabel = place<QLabel>(central, "label_1", {10, 20, 211, 20});
     form.inputLabel->setText(QStringLiteral(" Input: Xi Yi  (Separate with Space) "));
     form.input = place<QLineEdit>(central, "lineEdit_1", {10, 50, 211, 24});
-    form.addButton = button(central, "pbAdd", "Add", {10, 90, 91, 31});
-    form.deleteButton = button(central, "pbDel", "Delete", {130, 90, 91, 31});
-    form.insertButton = button(central, "pbInsert", "Insert", {10, 130, 91, 31});
-    form.deleteListButton = button(central, "pbDelList", "Delete List", {130, 130, 91, 31});
-    form.loadButton = button(central, "pbLoad", "Load Data", {10, 180, 91, 31});
-    form.saveButton = button(central, "pbSave", "Save Report", {10, 220, 91, 31});
-    form.goButton = button(central, "pbGo", "GO", {130, 180, 91, 71});
+    form.addButton = placeWithText<QPushButton>(central, "pbAdd", "Add", {10, 90, 91, 31});
+    form.deleteButton = placeWithText<QPushButton>(central, "pbDel", "Delete", {130, 90, 91, 31});
+    form.insertButton = placeWithText<QPushButton>(central, "pbInsert", "Insert", {10, 130, 91, 31});
+    form.deleteListButton = placeWithText<QPushButton>(central, "pbDelList", "Delete List", {130, 130, 91, 31});
+    form.loadButton = placeWithText<QPushButton>(central, "pbLoad", "Load Data", {10, 180, 91, 31});
+    form.saveButton = placeWithText<QPushButton>(central, "pbSave", "Save Report", {10, 220, 91, 31});
+    form.goButton = placeWithText<QPushButton>(central, "pbGo", "GO", {130, 180, 91, 71});
     QFont goFont = form.goButton->font();
     goFont.setPointSize(12);
     form.goButton->setFont(goFont);
