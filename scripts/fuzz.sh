@@ -25,6 +25,7 @@ shift
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 
+"$root/scripts/install-packages.sh" clang-14 libclang-rt-14-dev cmake make qt6-base-dev
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKALVO_BUILD_FUZZERS=ON -DKALVO_SANITIZE=ON -DKALVO_BUILD_GUI=OFF -DKALVO_BUILD_BENCH=OFF \
     -DBUILD_TESTING=OFF >/dev/null

@@ -8,17 +8,9 @@ build=${KALVO_BUILD_DIR:-$root/build}
 packages=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libbenchmark-dev xvfb xauth locales fonts-dejavu-core
           fonts-arabeyes poppler-utils desktop-file-utils groff-base xdotool)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
-done
+"$root/scripts/install-packages.sh" "${packages[@]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "kalvo: installing ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
-fi
 # The tests check that reports keep '.' as decimal separator under a German locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     "${sudo[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
