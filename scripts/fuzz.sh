@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzzers (clang-14, AddressSanitizer, UndefinedBehaviorSanitizer) and runs
-# each for SECONDS, one at a time in one process, starting from its committed corpus.
+# each for SECONDS, one target at a time (in one process unless KALVO_FUZZ_JOBS says more),
+# starting from its committed corpus.
 # Prints per target the executions, speed, coverage and findings; exits 1 on a finding.
 #
 #   scripts/fuzz.sh SECONDS [TARGET ...]     targets: engine reports stat resistor cli
@@ -40,9 +41,11 @@ dictionary() {
     esac
 }
 
-# The number after the last occurrence of LABEL in a log, empty if there is none.
+# The number after the last occurrence of LABEL in a log, 0 if there is none.
 last_number() {
-    grep -o "$1 *[0-9]*" "$2" | tail -1 | sed "s/^$1 *//" || true
+    local number
+    number=$(grep -o "$1 *[0-9]*" "$2" | tail -1 | sed "s/^$1 *//" || true)
+    echo "${number:-0}"
 }
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
@@ -67,13 +70,13 @@ for target in "${targets[@]}"; do
             -print_final_stats=1 -runs="$runs" -artifact_prefix="$findings/" ${dict:+-dict="$dict"} \
             "$corpus" "$root/fuzz/corpus/$target" >"$log" 2>&1 &
     done
-    wait || true
+    wait
     executions=0 speed=0 coverage=0 features=0
     for log in "${logs[@]}"; do
-        executions=$((executions + $(last_number 'stat::number_of_executed_units: ' "$log" | grep . || echo 0)))
-        speed=$((speed + $(last_number 'stat::average_exec_per_sec: ' "$log" | grep . || echo 0)))
-        log_coverage=$(last_number 'cov: ' "$log" | grep . || echo 0)
-        log_features=$(last_number 'ft: ' "$log" | grep . || echo 0)
+        executions=$((executions + $(last_number 'stat::number_of_executed_units: ' "$log")))
+        speed=$((speed + $(last_number 'stat::average_exec_per_sec: ' "$log")))
+        log_coverage=$(last_number 'cov: ' "$log")
+        log_features=$(last_number 'ft: ' "$log")
         [ "$log_coverage" -le "$coverage" ] || coverage=$log_coverage
         [ "$log_features" -le "$features" ] || features=$log_features
     done

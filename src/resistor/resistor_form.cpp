@@ -127,8 +127,7 @@ ResistorForm buildResistorForm(QMainWindow& window)
     ResistorForm form;
     placeWithText<QLabel>(central, "label_1", "Nominal", {10, 13, 61, 20});
     form.nominalEdit = place<QLineEdit>(central, "lineEdit_1", {70, 10, 101, 24});
-    form.goButton = place<QPushButton>(central, "pbGo", {180, 10, 71, 24});
-    form.goButton->setText(QStringLiteral("GO"));
+    form.goButton = placeWithText<QPushButton>(central, "pbGo", "GO", {180, 10, 71, 24});
     makeBold(placeWithText<QLabel>(central, "label_2", "Top Ten Hits", {330, 13, 101, 20}), 11);
 
     makeBold(placeWithText<QLabel>(central, "label_3", "Parallel R    Serial C", {10, 50, 181, 20}));

@@ -119,8 +119,8 @@ StatForm buildStatForm(QMainWindow& window)
     window.setCentralWidget(central);
 
     StatForm form;
-    form.inputLabel = place<QLabel>(central, "label_1", {10, 20, 211, 20});
-    form.inputLabel->setText(QStringLiteral(" Input: Xi Yi  (Separate with Space) "));
+    form.inputLabel =
+        placeWithText<QLabel>(central, "label_1", " Input: Xi Yi  (Separate with Space) ", {10, 20, 211, 20});
     form.input = place<QLineEdit>(central, "lineEdit_1", {10, 50, 211, 24});
     form.addButton = placeWithText<QPushButton>(central, "pbAdd", "Add", {10, 90, 91, 31});
     form.deleteButton = placeWithText<QPushButton>(central, "pbDel", "Delete", {130, 90, 91, 31});
