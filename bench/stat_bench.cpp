@@ -45,7 +45,9 @@ void statMode(benchmark::State& state)
     evaluateFreshCopies(state, button.mode, kalvo::kDefaultBins);
 }
 
-BENCHMARK(statMode)->ArgName("mode")->DenseRange(0, static_cast<int>(kalvo::modeButtons().size()) - 1)
+BENCHMARK(statMode)
+    ->ArgName("mode")
+    ->DenseRange(0, static_cast<int>(kalvo::modeButtons().size()) - 1)
     ->Unit(benchmark::kMicrosecond);
 
 void statHistogramBins(benchmark::State& state)

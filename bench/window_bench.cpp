@@ -28,8 +28,7 @@ constexpr QLatin1StringView probeOption("--first-frame-of=");
 
 std::int64_t monotonicNanoseconds()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 

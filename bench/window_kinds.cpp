@@ -90,10 +90,10 @@ const WindowKind* windowKindNamed(const QString& name)
 
 void useOwnResources(const WindowKind& kind)
 {
-    for (int (*cleanup)() : {qCleanupResources_rc_pictures, qCleanupResources_impedance_pictures,
-                             qCleanupResources_ee_pictures, qCleanupResources_inductance_pictures,
-                             qCleanupResources_xy_pictures, qCleanupResources_stat_pictures,
-                             qCleanupResources_resistor_pictures})
+    for (int (*cleanup)() :
+         {qCleanupResources_rc_pictures, qCleanupResources_impedance_pictures, qCleanupResources_ee_pictures,
+          qCleanupResources_inductance_pictures, qCleanupResources_xy_pictures, qCleanupResources_stat_pictures,
+          qCleanupResources_resistor_pictures})
         cleanup();
     if (kind.registerPictures != nullptr)
         kind.registerPictures();

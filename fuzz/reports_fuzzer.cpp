@@ -4,8 +4,8 @@
 // Input: program byte, topology byte, option byte, then the field texts separated by zero
 // bytes. Option bits: 1 texts are Latin-1 (else UTF-8), 2 fields not given keep the
 // topology's defaults (else they are empty), 4 more digits, 8 radians.
-#include "fuzz_input.h"
 #include "formula_engine.h"
+#include "fuzz_input.h"
 #include "program_registry.h"
 
 #include <memory>

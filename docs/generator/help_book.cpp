@@ -31,8 +31,7 @@ PageGeometry pageGeometry(const QPdfWriter& writer)
     const double unitsPerMm = writer.resolution() / millimetresPerInch;
     const QRectF page(0, 0, writer.width(), writer.height());
     const QRectF content = page.adjusted(22 * unitsPerMm, 25 * unitsPerMm, -22 * unitsPerMm, -22 * unitsPerMm);
-    return {content,
-            QRectF(content.left(), 12 * unitsPerMm, content.width(), 8 * unitsPerMm),
+    return {content, QRectF(content.left(), 12 * unitsPerMm, content.width(), 8 * unitsPerMm),
             QRectF(content.left(), content.bottom() + 8 * unitsPerMm, content.width(), 8 * unitsPerMm)};
 }
 
@@ -56,8 +55,8 @@ std::unique_ptr<QTextDocument> layOut(const HelpSource& source, const QString& t
     document->setDocumentMargin(0);
     document->documentLayout()->setPaintDevice(&writer);
     document->documentLayout()->registerHandler(QTextFormat::ImageObject, &pictures);
-    document->setHtml(QStringLiteral("<html><body>") + source.titlePage + tableOfContents +
-                      source.chapters.join(QLatin1Char('\n')) + QStringLiteral("</body></html>"));
+    document->setHtml(QStringLiteral("<html><body>") + source.titlePage + tableOfContents
+                      + source.chapters.join(QLatin1Char('\n')) + QStringLiteral("</body></html>"));
     numberHeadings(*document);
     document->setPageSize(pageSize);
     keepTablesTogether(*document);
@@ -74,8 +73,8 @@ QString chapterOfPage(const QList<Heading>& headings, int page)
     return chapter;
 }
 
-void paintRunningTitles(QPainter& painter, const PageGeometry& geometry, const QString& title,
-                        const QString& chapter, int page)
+void paintRunningTitles(QPainter& painter, const PageGeometry& geometry, const QString& title, const QString& chapter,
+                        int page)
 {
     QFont font = bodyFont();
     font.setPointSizeF(8);
@@ -102,8 +101,7 @@ void paintPage(QPainter& painter, QTextDocument& document, const PageGeometry& g
 
 } // namespace
 
-QString writeHelpPdf(const HelpSource& source, SvgImageHandler& pictures, const QString& title,
-                     const QString& pdfPath)
+QString writeHelpPdf(const HelpSource& source, SvgImageHandler& pictures, const QString& title, const QString& pdfPath)
 {
     QPdfWriter writer(pdfPath);
     writer.setPageSize(QPageSize(QPageSize::A4));

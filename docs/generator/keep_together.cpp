@@ -22,8 +22,8 @@ int pageAt(const QTextDocument& document, double y)
 bool isSplit(const QTextDocument& document, QTextTable* table)
 {
     const QRectF box = document.documentLayout()->frameBoundingRect(table);
-    return box.height() < document.pageSize().height() &&
-           pageAt(document, box.top() + tolerance) != pageAt(document, box.bottom() - tolerance);
+    return box.height() < document.pageSize().height()
+        && pageAt(document, box.top() + tolerance) != pageAt(document, box.bottom() - tolerance);
 }
 
 bool isHeading(const QTextBlock& block)

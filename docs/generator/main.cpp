@@ -62,11 +62,13 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Builds the Kalvo help document from its HTML chapters."));
     parser.addHelpOption();
-    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("The PDF to write."), QStringLiteral("file"));
+    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("The PDF to write."),
+                                    QStringLiteral("file"));
     const QCommandLineOption pictures(QStringLiteral("pictures"),
                                       QStringLiteral("Directory the <img> sources are relative to."),
                                       QStringLiteral("directory"));
-    const QCommandLineOption style(QStringLiteral("stylesheet"), QStringLiteral("The CSS style sheet."), QStringLiteral("file"));
+    const QCommandLineOption style(QStringLiteral("stylesheet"), QStringLiteral("The CSS style sheet."),
+                                   QStringLiteral("file"));
     const QCommandLineOption title(QStringLiteral("title"), QStringLiteral("Title of the document."),
                                    QStringLiteral("text"), QStringLiteral("Kalvo Manual"));
     parser.addOptions({output, pictures, style, title});

@@ -22,7 +22,8 @@ double deviceScale(const QTextDocument* document)
 } // namespace
 
 SvgImageHandler::SvgImageHandler(const QDir& picturesDirectory, QObject* parent)
-    : QObject(parent), picturesDirectory_(picturesDirectory)
+    : QObject(parent)
+    , picturesDirectory_(picturesDirectory)
 {
 }
 
@@ -64,8 +65,7 @@ QSizeF SvgImageHandler::intrinsicSize(QTextDocument* document, int, const QTextF
     return {width * scale, height * scale};
 }
 
-void SvgImageHandler::drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
-                                 const QTextFormat& format)
+void SvgImageHandler::drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format)
 {
     if (QSvgRenderer* svg = renderer(format.toImageFormat().name()))
         svg->render(painter, rect);

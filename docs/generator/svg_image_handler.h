@@ -26,10 +26,9 @@ public:
     // Whether the picture of this name can be drawn.
     bool canDraw(const QString& name);
 
-    QSizeF intrinsicSize(QTextDocument* document, int positionInDocument,
-                         const QTextFormat& format) override;
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document,
-                    int positionInDocument, const QTextFormat& format) override;
+    QSizeF intrinsicSize(QTextDocument* document, int positionInDocument, const QTextFormat& format) override;
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int positionInDocument,
+                    const QTextFormat& format) override;
 
 private:
     QSvgRenderer* renderer(const QString& name);

@@ -70,8 +70,8 @@ int runCalcCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     std::string integerText;
     double re = 0.0;
     double im = 0.0;
-    const EngineError code = real ? engine.evaluateReal(formula, re, integerText)
-                                  : engine.evaluateComplex(formula, re, im, integerText);
+    const EngineError code
+        = real ? engine.evaluateReal(formula, re, integerText) : engine.evaluateComplex(formula, re, im, integerText);
     if (code != EngineError::None)
         return engineError(code, out);
     // A formula with a base prefix or a bit operator is computed in integer mode, whose

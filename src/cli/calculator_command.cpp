@@ -53,14 +53,16 @@ int runCalculatorCommand(const Program& program, const QStringList& args, QTextS
         return words.isEmpty() ? listTopologies(program, out)
                                : usageError(err, QStringLiteral("--list takes no other arguments"));
     if (words.isEmpty())
-        return usageError(err, QStringLiteral("%1: a topology is needed (see --list)").arg(QLatin1String(program.name)));
+        return usageError(err,
+                          QStringLiteral("%1: a topology is needed (see --list)").arg(QLatin1String(program.name)));
 
     const Topology* topology = findTopology(program, words.takeFirst());
     if (topology == nullptr)
         return usageError(err, QStringLiteral("%1: unknown topology (see --list)").arg(QLatin1String(program.name)));
     if (words.size() > program.layout.inputRows)
-        return usageError(err, QStringLiteral("%1: at most %2 values").arg(QLatin1String(program.name))
-                                   .arg(program.layout.inputRows));
+        return usageError(
+            err,
+            QStringLiteral("%1: at most %2 values").arg(QLatin1String(program.name)).arg(program.layout.inputRows));
     if (topology->report == nullptr) {
         err << program.name << ": " << topology->buttonText << " cannot be computed\n";
         return exitFailure;

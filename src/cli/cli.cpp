@@ -6,18 +6,17 @@
 namespace kalvo {
 namespace {
 
-const char usage[] =
-    "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad]\n"
-    "       kalvo-cli PROGRAM --list\n"
-    "       kalvo-cli stat MODE [FILE] [--sort original|x|y|failure|failure%] [--bins N]\n"
-    "       kalvo-cli resistor NOMINAL [--series E3|E6|E12|E24|E48|E96] [--range RANGE]\n"
-    "       kalvo-cli calc [--real] [--define NAME=FORMULA ...] FORMULA\n"
-    "       kalvo-cli --help\n"
-    "PROGRAM is rc, impedance, ee, inductance or xy; TOPOLOGY is a topology button's text or\n"
-    "the number --list shows. The VALUEs fill the input fields in order. stat reads X/Y pairs\n"
-    "from FILE or standard input; MODE is a Mode button's text or number. RANGE is \"1 Decade\",\n"
-    "\"2 Decades\", \"3 Decades\", -1, 0 or +1. calc evaluates a formula of the T and PI match\n"
-    "networks' formula syntax. Each prints what the window would show; see man kalvo-cli.\n";
+const char usage[] = "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad]\n"
+                     "       kalvo-cli PROGRAM --list\n"
+                     "       kalvo-cli stat MODE [FILE] [--sort original|x|y|failure|failure%] [--bins N]\n"
+                     "       kalvo-cli resistor NOMINAL [--series E3|E6|E12|E24|E48|E96] [--range RANGE]\n"
+                     "       kalvo-cli calc [--real] [--define NAME=FORMULA ...] FORMULA\n"
+                     "       kalvo-cli --help\n"
+                     "PROGRAM is rc, impedance, ee, inductance or xy; TOPOLOGY is a topology button's text or\n"
+                     "the number --list shows. The VALUEs fill the input fields in order. stat reads X/Y pairs\n"
+                     "from FILE or standard input; MODE is a Mode button's text or number. RANGE is \"1 Decade\",\n"
+                     "\"2 Decades\", \"3 Decades\", -1, 0 or +1. calc evaluates a formula of the T and PI match\n"
+                     "networks' formula syntax. Each prints what the window would show; see man kalvo-cli.\n";
 
 } // namespace
 
@@ -37,9 +36,12 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         out << usage;
         return exitSuccess;
     }
-    if (command == QLatin1String("stat")) return runStatCommand(rest, out, err);
-    if (command == QLatin1String("resistor")) return runResistorCommand(rest, out, err);
-    if (command == QLatin1String("calc")) return runCalcCommand(rest, out, err);
+    if (command == QLatin1String("stat"))
+        return runStatCommand(rest, out, err);
+    if (command == QLatin1String("resistor"))
+        return runResistorCommand(rest, out, err);
+    if (command == QLatin1String("calc"))
+        return runCalcCommand(rest, out, err);
     for (const Program* program : calculatorPrograms())
         if (command == QLatin1String(program->name))
             return runCalculatorCommand(*program, rest, out, err);

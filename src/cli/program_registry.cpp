@@ -11,11 +11,7 @@ namespace kalvo {
 std::span<const Program* const> calculatorPrograms()
 {
     static const Program* const programs[] = {
-        &rcProgram(),
-        &impedanceProgram(),
-        &eeProgram(),
-        &inductanceProgram(),
-        &xyProgram(),
+        &rcProgram(), &impedanceProgram(), &eeProgram(), &inductanceProgram(), &xyProgram(),
     };
     return programs;
 }

@@ -50,15 +50,16 @@ int runResistorCommand(const QStringList& args, QTextStream& out, QTextStream& e
         if (isSeries) {
             const auto chosen = choiceNamed(args[i], allSeries, seriesName);
             if (!chosen)
-                return usageError(err, QStringLiteral("resistor: unknown series %1 (E3, E6, E12, E24, E48, E96)")
-                                           .arg(args[i]));
+                return usageError(
+                    err, QStringLiteral("resistor: unknown series %1 (E3, E6, E12, E24, E48, E96)").arg(args[i]));
             series = *chosen;
         } else {
             const auto chosen = choiceNamed(args[i], allDecadeRanges, decadeRangeName);
             if (!chosen)
-                return usageError(err, QStringLiteral("resistor: unknown range %1 (\"1 Decade\", \"2 Decades\", "
-                                                      "\"3 Decades\", -1, 0, +1)")
-                                           .arg(args[i]));
+                return usageError(err,
+                                  QStringLiteral("resistor: unknown range %1 (\"1 Decade\", \"2 Decades\", "
+                                                 "\"3 Decades\", -1, 0, +1)")
+                                      .arg(args[i]));
             range = *chosen;
         }
     }

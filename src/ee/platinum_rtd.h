@@ -9,7 +9,7 @@
 namespace kalvo::ee {
 
 struct RtdCoefficients {
-    int alpha;        // temperature coefficient in ppm/K that selects the set
+    int alpha; // temperature coefficient in ppm/K that selects the set
     double a;
     double b;
     double c;
@@ -30,8 +30,8 @@ inline constexpr double lowestSearchedTemperature = -225.0;
 
 struct BisectionResult {
     double temperature; // last midpoint
-    double residual;    // Ro * W(temperature) - r there
-    bool converged;     // false when the halvings ran out first
+    double residual; // Ro * W(temperature) - r there
+    bool converged; // false when the halvings ran out first
 };
 
 // Solves Ro * W(T) = r for T in [-225, 0] by at most 100 halvings, stopping once the

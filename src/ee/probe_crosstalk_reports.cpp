@@ -13,8 +13,7 @@ constexpr double ringingQ = 0.7;
 // The probe's passband is taken as 10 % wider than its rated limit.
 constexpr double passbandMargin = 1.1;
 
-constexpr const char* resonanceLimitedLine =
-    "\t[ns]\tMaximum save risetime, Resonance Circuit limited\nTrs\t= ";
+constexpr const char* resonanceLimitedLine = "\t[ns]\tMaximum save risetime, Resonance Circuit limited\nTrs\t= ";
 constexpr const char* passbandLimitedLine = "\t[ns]\tMaximum save risetime, Probe Passband limited\nTrs\t= ";
 
 } // namespace
@@ -64,7 +63,7 @@ QString boardCrosstalkReport(const CalculationInput& input)
     const double lm = input.value(5) * 1e-09;
 
     const double shortLineSlope = ur * 1.52 * cl / (tr * tr); // capacitively loaded
-    const double longLineSlope = ur / (tr * zo);              // resistively loaded
+    const double longLineSlope = ur / (tr * zo); // resistively loaded
     const double shortLineCrosstalk = shortLineSlope * lm;
     const double longLineCrosstalk = longLineSlope * lm;
 

@@ -10,8 +10,14 @@ namespace kalvo::formula {
 
 namespace {
 
-ComplexValue timesI(ComplexValue a) { return {-a.im, a.re}; }
-ComplexValue timesMinusI(ComplexValue a) { return {a.im, -a.re}; }
+ComplexValue timesI(ComplexValue a)
+{
+    return {-a.im, a.re};
+}
+ComplexValue timesMinusI(ComplexValue a)
+{
+    return {a.im, -a.re};
+}
 
 // Real inverse functions of the real library for arguments known to be in range.
 double realAcosh(double x)
@@ -44,15 +50,13 @@ InverseSineParts hullFairgrieveTang(double x, double y, bool cosine)
     } else {
         const double alphaPlusX = alpha + x;
         // t / x is the tangent of the real part of the inverse cosine.
-        const double t = x <= 1.0
-            ? std::sqrt(0.5 * alphaPlusX * (ySquared / (r + x + 1.0) + (s + (1.0 - x))))
-            : y * std::sqrt(0.5 * (alphaPlusX / (r + x + 1.0) + alphaPlusX / (s + (x - 1.0))));
+        const double t = x <= 1.0 ? std::sqrt(0.5 * alphaPlusX * (ySquared / (r + x + 1.0) + (s + (1.0 - x))))
+                                  : y * std::sqrt(0.5 * (alphaPlusX / (r + x + 1.0) + alphaPlusX / (s + (x - 1.0))));
         parts.real = cosine ? std::atan(t / x) : std::atan(x / t);
     }
     if (alpha <= crossoverA) {
-        const double alphaMinusOne = x < 1.0
-            ? 0.5 * (ySquared / (r + x + 1.0) + ySquared / (s + (1.0 - x)))
-            : 0.5 * (ySquared / (r + x + 1.0) + (s + (x - 1.0)));
+        const double alphaMinusOne = x < 1.0 ? 0.5 * (ySquared / (r + x + 1.0) + ySquared / (s + (1.0 - x)))
+                                             : 0.5 * (ySquared / (r + x + 1.0) + (s + (x - 1.0)));
         parts.imag = compensatedLog1p(alphaMinusOne + std::sqrt(alphaMinusOne * (alpha + 1.0)));
     } else {
         parts.imag = std::log(alpha + std::sqrt(alpha * alpha - 1.0));
@@ -62,7 +66,10 @@ InverseSineParts hullFairgrieveTang(double x, double y, bool cosine)
 
 } // namespace
 
-double complexAbs(ComplexValue a) { return std::hypot(a.re, a.im); }
+double complexAbs(ComplexValue a)
+{
+    return std::hypot(a.re, a.im);
+}
 
 double complexArg(ComplexValue a)
 {
@@ -100,7 +107,10 @@ ComplexValue complexSqrt(ComplexValue a)
     return {a.im / (2.0 * w), w};
 }
 
-ComplexValue complexLog(ComplexValue a) { return {complexLnAbs(a), complexArg(a)}; }
+ComplexValue complexLog(ComplexValue a)
+{
+    return {complexLnAbs(a), complexArg(a)};
+}
 
 ComplexValue complexExp(ComplexValue a)
 {
@@ -179,8 +189,7 @@ ComplexValue complexAsin(ComplexValue a)
     if (a.im == 0.0) {
         if (std::fabs(a.re) <= 1.0)
             return {std::asin(a.re), 0.0};
-        return a.re > 1.0 ? ComplexValue{halfPi, -realAcosh(a.re)}
-                          : ComplexValue{-halfPi, realAcosh(-a.re)};
+        return a.re > 1.0 ? ComplexValue{halfPi, -realAcosh(a.re)} : ComplexValue{-halfPi, realAcosh(-a.re)};
     }
     const InverseSineParts parts = hullFairgrieveTang(std::fabs(a.re), std::fabs(a.im), false);
     return {a.re < 0.0 ? -parts.real : parts.real, a.im < 0.0 ? -parts.imag : parts.imag};
@@ -191,8 +200,7 @@ ComplexValue complexAcos(ComplexValue a)
     if (a.im == 0.0) {
         if (std::fabs(a.re) <= 1.0)
             return {std::acos(a.re), 0.0};
-        return a.re > 1.0 ? ComplexValue{0.0, realAcosh(a.re)}
-                          : ComplexValue{pi, -realAcosh(-a.re)};
+        return a.re > 1.0 ? ComplexValue{0.0, realAcosh(a.re)} : ComplexValue{pi, -realAcosh(-a.re)};
     }
     const InverseSineParts parts = hullFairgrieveTang(std::fabs(a.re), std::fabs(a.im), true);
     return {a.re < 0.0 ? pi - parts.real : parts.real, a.im < 0.0 ? parts.imag : -parts.imag};
@@ -206,9 +214,8 @@ ComplexValue complexAtan(ComplexValue a)
         return {std::atan(x), 0.0};
     const double r = std::hypot(x, y);
     const double t = 2.0 * y / (1.0 + r * r);
-    const double imag = std::fabs(t) >= 0.1
-        ? 0.5 * std::log(std::hypot(x, 1.0 + y) / std::hypot(x, y - 1.0))
-        : 0.25 * (compensatedLog1p(t) - compensatedLog1p(-t));
+    const double imag = std::fabs(t) >= 0.1 ? 0.5 * std::log(std::hypot(x, 1.0 + y) / std::hypot(x, y - 1.0))
+                                            : 0.25 * (compensatedLog1p(t) - compensatedLog1p(-t));
     double real = 0.0;
     if (x != 0.0)
         real = 0.5 * std::atan2(2.0 * x, (1.0 + r) * (1.0 - r));
@@ -219,7 +226,10 @@ ComplexValue complexAtan(ComplexValue a)
     return {real, imag};
 }
 
-ComplexValue complexAsinh(ComplexValue a) { return timesMinusI(complexAsin(timesI(a))); }
+ComplexValue complexAsinh(ComplexValue a)
+{
+    return timesMinusI(complexAsin(timesI(a)));
+}
 
 ComplexValue complexAcosh(ComplexValue a)
 {

@@ -8,8 +8,8 @@ namespace kalvo::formula {
 // accurate near zeros and for large arguments.
 
 double complexAbs(ComplexValue a);
-double complexArg(ComplexValue a);     // 0 for 0, else atan2(im, re)
-double complexLnAbs(ComplexValue a);   // ln|a| without overflow of |a|
+double complexArg(ComplexValue a); // 0 for 0, else atan2(im, re)
+double complexLnAbs(ComplexValue a); // ln|a| without overflow of |a|
 
 ComplexValue complexSqrt(ComplexValue a);
 ComplexValue complexLog(ComplexValue a);

@@ -29,8 +29,7 @@ struct ComplexMode {
     // The exponent operator binds before the postfixes "i" and "dg", these before "<d"/"<r".
     static constexpr std::array<int, 6> passes{4, postfixPass, 3, 2, 1, 0};
 
-    static EngineError scan(EvaluationContext& context, std::string_view text,
-                            std::vector<Term<Value>>& terms)
+    static EngineError scan(EvaluationContext& context, std::string_view text, std::vector<Term<Value>>& terms)
     {
         return scanFormula(context, text, terms);
     }
@@ -38,8 +37,7 @@ struct ComplexMode {
     static EngineError applyFunction(EvaluationContext& context, Term<Value>& term)
     {
         ComplexValue result;
-        const EngineError error
-            = applyComplexFunction(static_cast<Function>(term.code), term.value, result);
+        const EngineError error = applyComplexFunction(static_cast<Function>(term.code), term.value, result);
         return error != EngineError::None ? error : store(context, result, term.value);
     }
 
@@ -59,8 +57,7 @@ struct ComplexMode {
         if (term.modifiers & postfixImaginary) {
             if (!term.value.isReal())
                 return EngineError::RealOnly;
-            if (EngineError error = store(context, {0.0, term.value.re}, term.value);
-                error != EngineError::None)
+            if (EngineError error = store(context, {0.0, term.value.re}, term.value); error != EngineError::None)
                 return error;
         }
         if (term.modifiers & postfixDegrees) {
@@ -74,8 +71,8 @@ struct ComplexMode {
         return EngineError::None;
     }
 
-    static EngineError applyOperator(EvaluationContext& context, Term<Value>& left,
-                                     std::uint8_t code, const Term<Value>& right)
+    static EngineError applyOperator(EvaluationContext& context, Term<Value>& left, std::uint8_t code,
+                                     const Term<Value>& right)
     {
         const auto op = static_cast<Operator>(code);
         std::uint8_t remainingPostfixes = 0;
@@ -104,8 +101,7 @@ struct ComplexMode {
 
 } // namespace
 
-EngineError evaluateComplexFormula(EvaluationContext& context, std::string_view formula,
-                                   ComplexValue& value)
+EngineError evaluateComplexFormula(EvaluationContext& context, std::string_view formula, ComplexValue& value)
 {
     return evaluateFormula<ComplexMode>(context, formula, value);
 }

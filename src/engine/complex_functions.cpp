@@ -48,8 +48,7 @@ EngineError realOnlyOperator(Operator op, ComplexValue a, ComplexValue b, Comple
     return error;
 }
 
-EngineError polar(ComplexValue magnitude, ComplexValue angle, double radiansPerUnit,
-                  ComplexValue& result)
+EngineError polar(ComplexValue magnitude, ComplexValue angle, double radiansPerUnit, ComplexValue& result)
 {
     if (!magnitude.isReal() || !angle.isReal())
         return EngineError::RealOnly;
@@ -95,33 +94,70 @@ EngineError divide(ComplexValue a, ComplexValue b, ComplexValue& result)
 EngineError applyComplexFunction(Function function, ComplexValue a, ComplexValue& result)
 {
     switch (function) {
-    case Function::Bracket: result = a; return EngineError::None;
-    case Function::Cos: return checked(a.re, a.im, complexCos(a), result);
-    case Function::Sin: return checked(a.re, a.im, complexSin(a), result);
-    case Function::Tan: return checked(a.re, a.im, complexTan(a), result);
-    case Function::Cosh: return checked(a.im, a.im, complexCosh(a), result);
-    case Function::Sinh: return checked(a.im, a.im, complexSinh(a), result);
-    case Function::Tanh: return checked(a.im, a.im, complexTanh(a), result);
-    case Function::Exp: return checked(a.im, a.im, complexExp(a), result);
-    case Function::Sqrt: result = complexSqrt(a); return EngineError::None;
-    case Function::Log: result = complexLog(a); return EngineError::None;
+    case Function::Bracket:
+        result = a;
+        return EngineError::None;
+    case Function::Cos:
+        return checked(a.re, a.im, complexCos(a), result);
+    case Function::Sin:
+        return checked(a.re, a.im, complexSin(a), result);
+    case Function::Tan:
+        return checked(a.re, a.im, complexTan(a), result);
+    case Function::Cosh:
+        return checked(a.im, a.im, complexCosh(a), result);
+    case Function::Sinh:
+        return checked(a.im, a.im, complexSinh(a), result);
+    case Function::Tanh:
+        return checked(a.im, a.im, complexTanh(a), result);
+    case Function::Exp:
+        return checked(a.im, a.im, complexExp(a), result);
+    case Function::Sqrt:
+        result = complexSqrt(a);
+        return EngineError::None;
+    case Function::Log:
+        result = complexLog(a);
+        return EngineError::None;
     case Function::Log10: {
         const ComplexValue ln = complexLog(a);
         result = {ln.re * inverseLn10, ln.im * inverseLn10};
         return EngineError::None;
     }
-    case Function::Asin: result = complexAsin(a); return EngineError::None;
-    case Function::Acos: result = complexAcos(a); return EngineError::None;
-    case Function::Atan: result = complexAtan(a); return EngineError::None;
-    case Function::Asinh: result = complexAsinh(a); return EngineError::None;
-    case Function::Acosh: result = complexAcosh(a); return EngineError::None;
-    case Function::Atanh: result = complexAtanh(a); return EngineError::None;
-    case Function::Abs: result = {complexAbs(a), 0.0}; return EngineError::None;
-    case Function::Arg: result = {complexArg(a), 0.0}; return EngineError::None;
-    case Function::ArgDegrees: result = {complexArg(a) * degreesPerRadian, 0.0}; return EngineError::None;
-    case Function::Re: result = {a.re, 0.0}; return EngineError::None;
-    case Function::Im: result = {a.im, 0.0}; return EngineError::None;
-    case Function::Conj: result = {a.re, -a.im}; return EngineError::None;
+    case Function::Asin:
+        result = complexAsin(a);
+        return EngineError::None;
+    case Function::Acos:
+        result = complexAcos(a);
+        return EngineError::None;
+    case Function::Atan:
+        result = complexAtan(a);
+        return EngineError::None;
+    case Function::Asinh:
+        result = complexAsinh(a);
+        return EngineError::None;
+    case Function::Acosh:
+        result = complexAcosh(a);
+        return EngineError::None;
+    case Function::Atanh:
+        result = complexAtanh(a);
+        return EngineError::None;
+    case Function::Abs:
+        result = {complexAbs(a), 0.0};
+        return EngineError::None;
+    case Function::Arg:
+        result = {complexArg(a), 0.0};
+        return EngineError::None;
+    case Function::ArgDegrees:
+        result = {complexArg(a) * degreesPerRadian, 0.0};
+        return EngineError::None;
+    case Function::Re:
+        result = {a.re, 0.0};
+        return EngineError::None;
+    case Function::Im:
+        result = {a.im, 0.0};
+        return EngineError::None;
+    case Function::Conj:
+        result = {a.re, -a.im};
+        return EngineError::None;
     case Function::Int:
     case Function::Db:
     case Function::Idb:
@@ -131,7 +167,8 @@ EngineError applyComplexFunction(Function function, ComplexValue a, ComplexValue
     case Function::Idb10:
     case Function::LnGamma:
     case Function::Deg:
-    case Function::Rad: return realOnlyFunction(function, a, result);
+    case Function::Rad:
+        return realOnlyFunction(function, a, result);
     }
     return EngineError::UnknownOperation;
 }
@@ -139,24 +176,33 @@ EngineError applyComplexFunction(Function function, ComplexValue a, ComplexValue
 EngineError applyComplexOperator(Operator op, ComplexValue a, ComplexValue b, ComplexValue& result)
 {
     switch (op) {
-    case Operator::Add: result = {a.re + b.re, a.im + b.im}; return EngineError::None;
-    case Operator::Subtract: result = {a.re - b.re, a.im - b.im}; return EngineError::None;
+    case Operator::Add:
+        result = {a.re + b.re, a.im + b.im};
+        return EngineError::None;
+    case Operator::Subtract:
+        result = {a.re - b.re, a.im - b.im};
+        return EngineError::None;
     case Operator::Multiply:
         result = {a.re * b.re - a.im * b.im, b.re * a.im + b.im * a.re};
         return EngineError::None;
-    case Operator::Divide: return divide(a, b, result);
+    case Operator::Divide:
+        return divide(a, b, result);
     case Operator::Remainder:
     case Operator::Permutations:
     case Operator::Combinations:
-    case Operator::Exponent: return realOnlyOperator(op, a, b, result);
+    case Operator::Exponent:
+        return realOnlyOperator(op, a, b, result);
     case Operator::Power:
         if (outsideSafeArea(b.re, b.im))
             return EngineError::TrigonometricArea;
         result = complexPower(a, b);
         return EngineError::None;
-    case Operator::Parallel: return parallel(a, b, result);
-    case Operator::PolarDegrees: return polar(a, b, radiansPerDegree, result);
-    case Operator::PolarRadians: return polar(a, b, 1.0, result);
+    case Operator::Parallel:
+        return parallel(a, b, result);
+    case Operator::PolarDegrees:
+        return polar(a, b, radiansPerDegree, result);
+    case Operator::PolarRadians:
+        return polar(a, b, 1.0, result);
     }
     return EngineError::UnknownOperation;
 }

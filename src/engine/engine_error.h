@@ -44,6 +44,9 @@ enum class EngineError : int {
 
 // The fixed message of a code; "Unknown ERROR" for a number that is no code.
 std::string_view errorText(int code);
-inline std::string_view errorText(EngineError code) { return errorText(static_cast<int>(code)); }
+inline std::string_view errorText(EngineError code)
+{
+    return errorText(static_cast<int>(code));
+}
 
 } // namespace kalvo

@@ -10,11 +10,11 @@ namespace kalvo {
 struct EngineOptions {
     bool degreeMode = false; // real SIN/COS/TAN take degrees, ASIN/ACOS/ATAN return degrees
     bool floatCheck = false; // every value must be finite in single precision
-    int wordBits = 1;        // integer mode: bits of a value, 1..8192
-    int unsignedMode = 1;    // integer mode: nonzero for unsigned values
-    int outputMode = 2;      // integer mode: text form of the result
-    char optionD = 0;        // integer mode: nonzero suppresses leading zeros (modes 0-2)
-    int outputBase = 2;      // integer mode: radix of output mode 4, 2..36
+    int wordBits = 1; // integer mode: bits of a value, 1..8192
+    int unsignedMode = 1; // integer mode: nonzero for unsigned values
+    int outputMode = 2; // integer mode: text form of the result
+    char optionD = 0; // integer mode: nonzero suppresses leading zeros (modes 0-2)
+    int outputBase = 2; // integer mode: radix of output mode 4, 2..36
 };
 
 inline constexpr unsigned maxCallDepth = 10000;

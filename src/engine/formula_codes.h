@@ -12,10 +12,10 @@ enum class Operator : std::uint8_t {
     Divide = 11,
     Remainder = 12,
     Power = 20,
-    Parallel = 21,     // a*b/(a+b)
+    Parallel = 21, // a*b/(a+b)
     Permutations = 22, // nPr
     Combinations = 23, // nCr
-    Exponent = 30,     // a*10^b, only directly after a number
+    Exponent = 30, // a*10^b, only directly after a number
     PolarDegrees = 129,
     PolarRadians = 130,
 };
@@ -84,9 +84,9 @@ enum class IntegerFunction : std::uint8_t {
     Abs = 115,
     Fact = 118,
     Sig = 122,
-    Invert = 140,    // "!(": every bit inverted
+    Invert = 140, // "!(": every bit inverted
     SwapHalves = 141, // "SWP(": the upper and lower half of the word exchanged
-    FloatBits = 142,  // "D2F(": bit pattern of a real formula as IEEE single precision
+    FloatBits = 142, // "D2F(": bit pattern of a real formula as IEEE single precision
 };
 
 // Operators with the same priority group from the left; higher priorities bind first.

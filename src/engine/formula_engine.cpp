@@ -26,8 +26,7 @@ FormulaEngine::FormulaEngine(std::size_t maxVariables)
 {
 }
 
-void FormulaEngine::setIntegerOptions(int wordBits, int outputMode, int unsignedMode, char optionD,
-                                      int outputBase)
+void FormulaEngine::setIntegerOptions(int wordBits, int outputMode, int unsignedMode, char optionD, int outputBase)
 {
     options_.wordBits = std::clamp(wordBits, 1, formula::IntegerWord::maxBits);
     options_.outputMode = outputMode;
@@ -36,12 +35,17 @@ void FormulaEngine::setIntegerOptions(int wordBits, int outputMode, int unsigned
     options_.outputBase = std::clamp(outputBase, 2, 36);
 }
 
-void FormulaEngine::setDegreeMode(std::uint8_t flag) { setFlag(options_.degreeMode, flag); }
+void FormulaEngine::setDegreeMode(std::uint8_t flag)
+{
+    setFlag(options_.degreeMode, flag);
+}
 
-void FormulaEngine::setFloatCheck(std::uint8_t flag) { setFlag(options_.floatCheck, flag); }
+void FormulaEngine::setFloatCheck(std::uint8_t flag)
+{
+    setFlag(options_.floatCheck, flag);
+}
 
-EngineError FormulaEngine::defineVariable(std::string_view formula, std::string_view name,
-                                          bool evaluateNow)
+EngineError FormulaEngine::defineVariable(std::string_view formula, std::string_view name, bool evaluateNow)
 {
     if (name.empty())
         return EngineError::Syntax;
@@ -81,8 +85,7 @@ EngineError FormulaEngine::evaluateComplex(std::string_view formula, double& re,
     return checkedComplex(formula, {}, re, im, integerText);
 }
 
-EngineError FormulaEngine::evaluateReal(std::string_view formula, double& value,
-                                        std::string& integerText) const
+EngineError FormulaEngine::evaluateReal(std::string_view formula, double& value, std::string& integerText) const
 {
     return checkedReal(formula, {}, value, integerText);
 }
@@ -107,8 +110,8 @@ EngineError FormulaEngine::variableFormula(std::string_view name, std::string& f
     return EngineError::None;
 }
 
-EngineError FormulaEngine::checkedReal(std::string_view formula, std::string_view definingName,
-                                       double& value, std::string& integerText) const
+EngineError FormulaEngine::checkedReal(std::string_view formula, std::string_view definingName, double& value,
+                                       std::string& integerText) const
 {
     value = 0.0;
     integerText.clear();
@@ -125,8 +128,8 @@ EngineError FormulaEngine::checkedReal(std::string_view formula, std::string_vie
     return error;
 }
 
-EngineError FormulaEngine::checkedComplex(std::string_view formula, std::string_view definingName,
-                                          double& re, double& im, std::string& integerText) const
+EngineError FormulaEngine::checkedComplex(std::string_view formula, std::string_view definingName, double& re,
+                                          double& im, std::string& integerText) const
 {
     re = 0.0;
     im = 0.0;

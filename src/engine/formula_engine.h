@@ -43,8 +43,7 @@ public:
     // On failure the outputs are 0. integerText receives the result text when the
     // formula was computed in integer mode (the numeric outputs are then 0), else it is
     // left empty.
-    EngineError evaluateComplex(std::string_view formula, double& re, double& im,
-                                std::string& integerText) const;
+    EngineError evaluateComplex(std::string_view formula, double& re, double& im, std::string& integerText) const;
     EngineError evaluateComplex(std::string_view formula, double& re, double& im) const;
     EngineError evaluateReal(std::string_view formula, double& value, std::string& integerText) const;
     EngineError evaluateReal(std::string_view formula, double& value) const;
@@ -56,8 +55,8 @@ public:
 private:
     EngineError checkedReal(std::string_view formula, std::string_view definingName, double& value,
                             std::string& integerText) const;
-    EngineError checkedComplex(std::string_view formula, std::string_view definingName, double& re,
-                               double& im, std::string& integerText) const;
+    EngineError checkedComplex(std::string_view formula, std::string_view definingName, double& re, double& im,
+                               std::string& integerText) const;
     EngineError evaluateInteger(std::string_view formula, std::string_view definingName,
                                 std::string& integerText) const;
 

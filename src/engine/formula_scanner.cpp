@@ -66,8 +66,7 @@ constexpr Word words[] = {
 
 // Number prefixes and operators of integer mode.
 constexpr std::string_view integerWords[] = {
-    "0b", "0o", "0x", "0d", "0a", "0r", "D2F", "!",  "SWP", "&&",
-    "!&", "||", "!|", "^^", "!^", ">>", "<<", "<L<", ">R>",
+    "0b", "0o", "0x", "0d", "0a", "0r", "D2F", "!", "SWP", "&&", "!&", "||", "!|", "^^", "!^", ">>", "<<", "<L<", ">R>",
 };
 
 std::uint8_t priorityOf(Operator op, bool complex)
@@ -161,17 +160,34 @@ EngineError Scanner<Value>::readToken()
         }
     }
     switch (c) {
-    case '+': appendOperator(Operator::Add); ++p_; return EngineError::None;
-    case '-': appendOperator(Operator::Subtract); ++p_; return EngineError::None;
-    case '*': appendOperator(Operator::Multiply); ++p_; return EngineError::None;
+    case '+':
+        appendOperator(Operator::Add);
+        ++p_;
+        return EngineError::None;
+    case '-':
+        appendOperator(Operator::Subtract);
+        ++p_;
+        return EngineError::None;
+    case '*':
+        appendOperator(Operator::Multiply);
+        ++p_;
+        return EngineError::None;
     case '/':
         appendOperator(at("//") ? Operator::Parallel : Operator::Divide);
         p_ += at("//") ? 2 : 1;
         return EngineError::None;
-    case '%': appendOperator(Operator::Remainder); ++p_; return EngineError::None;
-    case '^': appendOperator(Operator::Power); ++p_; return EngineError::None;
-    case '(': return readFunction(Function::Bracket);
-    default: break;
+    case '%':
+        appendOperator(Operator::Remainder);
+        ++p_;
+        return EngineError::None;
+    case '^':
+        appendOperator(Operator::Power);
+        ++p_;
+        return EngineError::None;
+    case '(':
+        return readFunction(Function::Bracket);
+    default:
+        break;
     }
     if constexpr (complex) {
         if (at("<d") || at("<r")) {
@@ -227,8 +243,7 @@ template <class Value>
 EngineError Scanner<Value>::readName()
 {
     const Variable* variable = nullptr;
-    if (EngineError error = findVariable(context_, text_.substr(p_), variable);
-        error != EngineError::None)
+    if (EngineError error = findVariable(context_, text_.substr(p_), variable); error != EngineError::None)
         return error;
     appendImplicitProduct();
     terms_.push_back(pendingTerm<Value>(static_cast<std::uint8_t>(Function::Bracket), variable->formula));
@@ -274,15 +289,12 @@ bool beginsWithFunctionWord(std::string_view text)
 }
 
 template <class Value>
-EngineError scanFormula(const EvaluationContext& context, std::string_view text,
-                        std::vector<Term<Value>>& terms)
+EngineError scanFormula(const EvaluationContext& context, std::string_view text, std::vector<Term<Value>>& terms)
 {
     return Scanner<Value>(context, text, terms).run();
 }
 
-template EngineError scanFormula(const EvaluationContext&, std::string_view,
-                                 std::vector<Term<double>>&);
-template EngineError scanFormula(const EvaluationContext&, std::string_view,
-                                 std::vector<Term<ComplexValue>>&);
+template EngineError scanFormula(const EvaluationContext&, std::string_view, std::vector<Term<double>>&);
+template EngineError scanFormula(const EvaluationContext&, std::string_view, std::vector<Term<ComplexValue>>&);
 
 } // namespace kalvo::formula

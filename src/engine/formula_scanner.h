@@ -17,16 +17,13 @@ namespace kalvo::formula {
 // number and the functions ARG, ARGD, RE, IM and CONJ. Gives IntegerSyntax as soon as it
 // meets a token that only integer mode knows.
 template <class Value>
-EngineError scanFormula(const EvaluationContext& context, std::string_view text,
-                        std::vector<Term<Value>>& terms);
+EngineError scanFormula(const EvaluationContext& context, std::string_view text, std::vector<Term<Value>>& terms);
 
 // Whether text begins with a function name, "PI", "nPr" or "nCr" of the real or complex
 // evaluator.
 bool beginsWithFunctionWord(std::string_view text);
 
-extern template EngineError scanFormula(const EvaluationContext&, std::string_view,
-                                        std::vector<Term<double>>&);
-extern template EngineError scanFormula(const EvaluationContext&, std::string_view,
-                                        std::vector<Term<ComplexValue>>&);
+extern template EngineError scanFormula(const EvaluationContext&, std::string_view, std::vector<Term<double>>&);
+extern template EngineError scanFormula(const EvaluationContext&, std::string_view, std::vector<Term<ComplexValue>>&);
 
 } // namespace kalvo::formula

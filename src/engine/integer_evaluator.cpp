@@ -40,8 +40,7 @@ struct IntegerMode {
     using Value = IntegerValue;
     static constexpr std::array<int, 4> passes{3, 2, 1, 0};
 
-    static EngineError scan(EvaluationContext& context, std::string_view text,
-                            std::vector<Term<Value>>& terms)
+    static EngineError scan(EvaluationContext& context, std::string_view text, std::vector<Term<Value>>& terms)
     {
         return scanIntegerFormula(context, wordOf(context), text, terms);
     }
@@ -67,19 +66,18 @@ struct IntegerMode {
         if (term.modifiers & invertBits) {
             if (EngineError error = word.checkRange(term.value); error != EngineError::None)
                 return error;
-            if (EngineError error = word.applyFunction(IntegerFunction::Invert, term.value);
-                error != EngineError::None)
+            if (EngineError error = word.applyFunction(IntegerFunction::Invert, term.value); error != EngineError::None)
                 return error;
         }
         return term.negate ? word.negate(term.value) : word.checkRange(term.value);
     }
 
-    static EngineError applyOperator(EvaluationContext& context, Term<Value>& left,
-                                     std::uint8_t code, const Term<Value>& right)
+    static EngineError applyOperator(EvaluationContext& context, Term<Value>& left, std::uint8_t code,
+                                     const Term<Value>& right)
     {
         IntegerValue result;
-        const EngineError error = wordOf(context).applyOperator(static_cast<IntegerOperator>(code),
-                                                                left.value, right.value, result);
+        const EngineError error
+            = wordOf(context).applyOperator(static_cast<IntegerOperator>(code), left.value, right.value, result);
         if (error == EngineError::None)
             left.value = std::move(result);
         return error;
@@ -90,8 +88,7 @@ struct IntegerMode {
 
 } // namespace
 
-EngineError evaluateIntegerFormula(EvaluationContext& context, std::string_view formula,
-                                   std::string& text)
+EngineError evaluateIntegerFormula(EvaluationContext& context, std::string_view formula, std::string& text)
 {
     IntegerValue value;
     const EngineError error = evaluateFormula<IntegerMode>(context, formula, value);

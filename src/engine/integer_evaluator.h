@@ -10,7 +10,6 @@ namespace kalvo::formula {
 
 // Evaluates formula in integer mode on words of the context's wordBits bits and writes
 // the result in the text form of its outputMode (nothing while a definition is checked).
-EngineError evaluateIntegerFormula(EvaluationContext& context, std::string_view formula,
-                                   std::string& text);
+EngineError evaluateIntegerFormula(EvaluationContext& context, std::string_view formula, std::string& text);
 
 } // namespace kalvo::formula

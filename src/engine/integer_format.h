@@ -19,7 +19,7 @@ namespace kalvo::formula {
 //   5        "0r " and the roman numeral ("-0r " negative, "0r 0" for zero);
 //            RomanOverflow above 13 bits.
 //   6        the lowest 32 bits of the pattern read as an IEEE single-precision number.
-EngineError formatIntegerResult(const IntegerWord& word, const IntegerValue& value,
-                                const EngineOptions& options, std::string& text);
+EngineError formatIntegerResult(const IntegerWord& word, const IntegerValue& value, const EngineOptions& options,
+                                std::string& text);
 
 } // namespace kalvo::formula

@@ -20,14 +20,22 @@ struct IntegerOperatorWord {
 
 // Longer operators before those they begin with.
 constexpr IntegerOperatorWord operatorWords[] = {
-    {"<L<", IntegerOperator::RotateLeft, 2}, {">R>", IntegerOperator::RotateRight, 2},
-    {"&&", IntegerOperator::And, 2},         {"||", IntegerOperator::Or, 2},
-    {"^^", IntegerOperator::Xor, 2},         {"!&", IntegerOperator::Nand, 2},
-    {"!|", IntegerOperator::Nor, 2},         {"!^", IntegerOperator::Equivalence, 2},
-    {">>", IntegerOperator::ShiftRight, 2},  {"<<", IntegerOperator::ShiftLeft, 2},
-    {"^", IntegerOperator::Power, 3},        {"+", IntegerOperator::Add, signPriority},
-    {"-", IntegerOperator::Subtract, signPriority}, {"*", IntegerOperator::Multiply, 1},
-    {"/", IntegerOperator::Divide, 1},       {"%", IntegerOperator::Remainder, 1},
+    {"<L<", IntegerOperator::RotateLeft, 2},
+    {">R>", IntegerOperator::RotateRight, 2},
+    {"&&", IntegerOperator::And, 2},
+    {"||", IntegerOperator::Or, 2},
+    {"^^", IntegerOperator::Xor, 2},
+    {"!&", IntegerOperator::Nand, 2},
+    {"!|", IntegerOperator::Nor, 2},
+    {"!^", IntegerOperator::Equivalence, 2},
+    {">>", IntegerOperator::ShiftRight, 2},
+    {"<<", IntegerOperator::ShiftLeft, 2},
+    {"^", IntegerOperator::Power, 3},
+    {"+", IntegerOperator::Add, signPriority},
+    {"-", IntegerOperator::Subtract, signPriority},
+    {"*", IntegerOperator::Multiply, 1},
+    {"/", IntegerOperator::Divide, 1},
+    {"%", IntegerOperator::Remainder, 1},
 };
 
 struct IntegerFunctionWord {
@@ -36,9 +44,8 @@ struct IntegerFunctionWord {
 };
 
 constexpr IntegerFunctionWord functionWords[] = {
-    {"!(", IntegerFunction::Invert},   {"(", IntegerFunction::Bracket},
-    {"ABS(", IntegerFunction::Abs},    {"D2F(", IntegerFunction::FloatBits},
-    {"FACT(", IntegerFunction::Fact},  {"SIG(", IntegerFunction::Sig},
+    {"!(", IntegerFunction::Invert},       {"(", IntegerFunction::Bracket},  {"ABS(", IntegerFunction::Abs},
+    {"D2F(", IntegerFunction::FloatBits},  {"FACT(", IntegerFunction::Fact}, {"SIG(", IntegerFunction::Sig},
     {"SWP(", IntegerFunction::SwapHalves},
 };
 
@@ -50,12 +57,18 @@ struct NumberPrefix {
 };
 
 constexpr NumberPrefix numberPrefixes[] = {
-    {"0d", NumberBase::Decimal}, {"0b", NumberBase::Binary},      {"0o", NumberBase::Octal},
-    {"0x", NumberBase::Hexadecimal}, {"0r", NumberBase::Roman}, {"0a", NumberBase::Character},
+    {"0d", NumberBase::Decimal},     {"0b", NumberBase::Binary}, {"0o", NumberBase::Octal},
+    {"0x", NumberBase::Hexadecimal}, {"0r", NumberBase::Roman},  {"0a", NumberBase::Character},
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAlphanumeric(char c) { return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isAlphanumeric(char c)
+{
+    return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 unsigned digitValue(char c)
 {
@@ -69,10 +82,14 @@ unsigned digitValue(char c)
 unsigned radixOf(NumberBase base)
 {
     switch (base) {
-    case NumberBase::Binary: return 2;
-    case NumberBase::Octal: return 8;
-    case NumberBase::Hexadecimal: return 16;
-    default: return 10;
+    case NumberBase::Binary:
+        return 2;
+    case NumberBase::Octal:
+        return 8;
+    case NumberBase::Hexadecimal:
+        return 16;
+    default:
+        return 10;
     }
 }
 
@@ -165,7 +182,8 @@ EngineError IntegerScanner::appendOperator(const IntegerOperatorWord& word)
 void IntegerScanner::appendOperand(Term<IntegerValue> term)
 {
     const bool afterValue = !terms_.empty() && terms_.back().kind == TermKind::Value;
-    if (afterValue && term.kind == TermKind::Pending && term.code == static_cast<std::uint8_t>(IntegerFunction::Bracket))
+    if (afterValue && term.kind == TermKind::Pending
+        && term.code == static_cast<std::uint8_t>(IntegerFunction::Bracket))
         terms_.push_back(operatorTerm<IntegerValue>(static_cast<std::uint8_t>(IntegerOperator::Multiply), 1));
     if (invertNext_)
         term.modifiers |= invertBits;
@@ -188,8 +206,7 @@ EngineError IntegerScanner::readName()
     const Variable* variable = nullptr;
     if (EngineError error = findVariable(context_, text_.substr(p_), variable); error != EngineError::None)
         return error;
-    appendOperand(pendingTerm<IntegerValue>(static_cast<std::uint8_t>(IntegerFunction::Bracket),
-                                            variable->formula));
+    appendOperand(pendingTerm<IntegerValue>(static_cast<std::uint8_t>(IntegerFunction::Bracket), variable->formula));
     p_ += variable->name.size();
     return EngineError::None;
 }
@@ -261,8 +278,8 @@ EngineError IntegerScanner::readPrefixedNumber(NumberBase base)
 
 } // namespace
 
-EngineError scanIntegerFormula(const EvaluationContext& context, const IntegerWord& word,
-                               std::string_view text, std::vector<Term<IntegerValue>>& terms)
+EngineError scanIntegerFormula(const EvaluationContext& context, const IntegerWord& word, std::string_view text,
+                               std::vector<Term<IntegerValue>>& terms)
 {
     return IntegerScanner(context, word, text, terms).run();
 }

@@ -22,7 +22,7 @@ namespace kalvo::formula {
 //               the code of the one character that follows
 //   names       variables, whose formulas are read in integer mode
 // The functions and constants of the real evaluator give IntegerOnly.
-EngineError scanIntegerFormula(const EvaluationContext& context, const IntegerWord& word,
-                               std::string_view text, std::vector<Term<IntegerValue>>& terms);
+EngineError scanIntegerFormula(const EvaluationContext& context, const IntegerWord& word, std::string_view text,
+                               std::vector<Term<IntegerValue>>& terms);
 
 } // namespace kalvo::formula

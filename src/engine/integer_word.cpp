@@ -96,13 +96,19 @@ EngineError IntegerWord::negate(IntegerValue& value) const
     return checkRange(value);
 }
 
-EngineError IntegerWord::applyOperator(IntegerOperator op, const IntegerValue& a,
-                                       const IntegerValue& b, IntegerValue& result) const
+EngineError IntegerWord::applyOperator(IntegerOperator op, const IntegerValue& a, const IntegerValue& b,
+                                       IntegerValue& result) const
 {
     switch (op) {
-    case IntegerOperator::Add: result = sum(a, false, b); break;
-    case IntegerOperator::Subtract: result = sum(a, true, b); break;
-    case IntegerOperator::Multiply: result = product(a, b); break;
+    case IntegerOperator::Add:
+        result = sum(a, false, b);
+        break;
+    case IntegerOperator::Subtract:
+        result = sum(a, true, b);
+        break;
+    case IntegerOperator::Multiply:
+        result = product(a, b);
+        break;
     case IntegerOperator::Divide:
     case IntegerOperator::Remainder: {
         if (b.isZero())
@@ -114,11 +120,13 @@ EngineError IntegerWord::applyOperator(IntegerOperator op, const IntegerValue& a
                                                : normalised({a.negative, remainder});
         break;
     }
-    case IntegerOperator::Power: return power(a, b, result);
+    case IntegerOperator::Power:
+        return power(a, b, result);
     case IntegerOperator::ShiftLeft:
     case IntegerOperator::ShiftRight:
     case IntegerOperator::RotateLeft:
-    case IntegerOperator::RotateRight: return shiftOrRotate(op, a, b, result);
+    case IntegerOperator::RotateRight:
+        return shiftOrRotate(op, a, b, result);
     case IntegerOperator::And:
     case IntegerOperator::Or:
     case IntegerOperator::Xor:
@@ -129,22 +137,35 @@ EngineError IntegerWord::applyOperator(IntegerOperator op, const IntegerValue& a
         const Natural y = toPattern(b);
         Natural bitsOut;
         switch (op) {
-        case IntegerOperator::And: bitsOut = x & y; break;
-        case IntegerOperator::Or: bitsOut = x | y; break;
-        case IntegerOperator::Xor: bitsOut = x ^ y; break;
-        case IntegerOperator::Nand: bitsOut = (x & y).complement(bits_); break;
-        case IntegerOperator::Nor: bitsOut = (x | y).complement(bits_); break;
-        default: bitsOut = (x ^ y).complement(bits_); break;
+        case IntegerOperator::And:
+            bitsOut = x & y;
+            break;
+        case IntegerOperator::Or:
+            bitsOut = x | y;
+            break;
+        case IntegerOperator::Xor:
+            bitsOut = x ^ y;
+            break;
+        case IntegerOperator::Nand:
+            bitsOut = (x & y).complement(bits_);
+            break;
+        case IntegerOperator::Nor:
+            bitsOut = (x | y).complement(bits_);
+            break;
+        default:
+            bitsOut = (x ^ y).complement(bits_);
+            break;
         }
         return fromPattern(bitsOut, result);
     }
-    default: return EngineError::UnknownOperation;
+    default:
+        return EngineError::UnknownOperation;
     }
     return checkRange(result);
 }
 
-EngineError IntegerWord::shiftOrRotate(IntegerOperator op, const IntegerValue& a,
-                                       const IntegerValue& count, IntegerValue& result) const
+EngineError IntegerWord::shiftOrRotate(IntegerOperator op, const IntegerValue& a, const IntegerValue& count,
+                                       IntegerValue& result) const
 {
     if (count.negative || count.magnitude >= Natural(countLimit))
         return EngineError::ShiftDomain;
@@ -152,8 +173,12 @@ EngineError IntegerWord::shiftOrRotate(IntegerOperator op, const IntegerValue& a
     const Natural pattern = toPattern(a);
     Natural shifted;
     switch (op) {
-    case IntegerOperator::ShiftLeft: shifted = pattern.shiftedLeft(n).lowBits(bits_); break;
-    case IntegerOperator::ShiftRight: shifted = pattern.shiftedRight(n); break;
+    case IntegerOperator::ShiftLeft:
+        shifted = pattern.shiftedLeft(n).lowBits(bits_);
+        break;
+    case IntegerOperator::ShiftRight:
+        shifted = pattern.shiftedRight(n);
+        break;
     default:
         n %= bits_;
         if (op == IntegerOperator::RotateRight)
@@ -164,8 +189,7 @@ EngineError IntegerWord::shiftOrRotate(IntegerOperator op, const IntegerValue& a
     return fromPattern(shifted, result);
 }
 
-EngineError IntegerWord::power(const IntegerValue& base, const IntegerValue& exponent,
-                               IntegerValue& result) const
+EngineError IntegerWord::power(const IntegerValue& base, const IntegerValue& exponent, IntegerValue& result) const
 {
     if (exponent.negative || exponent.magnitude >= Natural(countLimit))
         return EngineError::PowerDomain;
@@ -211,14 +235,20 @@ EngineError IntegerWord::applyFunction(IntegerFunction function, IntegerValue& v
 {
     switch (function) {
     case IntegerFunction::Bracket:
-    case IntegerFunction::FloatBits: return EngineError::None;
-    case IntegerFunction::Abs: value.negative = false; return checkRange(value);
+    case IntegerFunction::FloatBits:
+        return EngineError::None;
+    case IntegerFunction::Abs:
+        value.negative = false;
+        return checkRange(value);
     case IntegerFunction::Sig:
         value = IntegerValue::fromInt(value.isZero() ? 0 : (value.negative ? -1 : 1));
         return checkRange(value);
-    case IntegerFunction::Fact: return factorial(value);
-    case IntegerFunction::Invert: return fromPattern(toPattern(value).complement(bits_), value);
-    case IntegerFunction::SwapHalves: return fromPattern(swapHalves(toPattern(value)), value);
+    case IntegerFunction::Fact:
+        return factorial(value);
+    case IntegerFunction::Invert:
+        return fromPattern(toPattern(value).complement(bits_), value);
+    case IntegerFunction::SwapHalves:
+        return fromPattern(swapHalves(toPattern(value)), value);
     }
     return EngineError::UnknownOperation;
 }

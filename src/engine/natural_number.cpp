@@ -87,8 +87,8 @@ Natural& Natural::operator-=(const Natural& other)
 {
     std::int64_t borrow = 0;
     for (std::size_t i = 0; i < limbs_.size(); ++i) {
-        std::int64_t difference = static_cast<std::int64_t>(limbs_[i]) - borrow
-                                  - (i < other.limbs_.size() ? other.limbs_[i] : 0);
+        std::int64_t difference
+            = static_cast<std::int64_t>(limbs_[i]) - borrow - (i < other.limbs_.size() ? other.limbs_[i] : 0);
         borrow = difference < 0 ? 1 : 0;
         if (difference < 0)
             difference += std::int64_t{1} << limbBits;
@@ -117,8 +117,7 @@ Natural operator*(const Natural& a, const Natural& b)
     return product;
 }
 
-void Natural::divide(const Natural& dividend, const Natural& divisor, Natural& quotient,
-                     Natural& remainder)
+void Natural::divide(const Natural& dividend, const Natural& divisor, Natural& quotient, Natural& remainder)
 {
     // Binary long division: at most 8192 steps for the word sizes integer mode uses.
     quotient = Natural();
@@ -217,8 +216,8 @@ Natural Natural::lowBits(unsigned bits) const
 namespace {
 
 template <class Combine>
-void combineLimbs(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b,
-                  Combine combine, std::vector<std::uint32_t>& out)
+void combineLimbs(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b, Combine combine,
+                  std::vector<std::uint32_t>& out)
 {
     out.assign(std::max(a.size(), b.size()), 0);
     for (std::size_t i = 0; i < out.size(); ++i)
@@ -230,7 +229,8 @@ void combineLimbs(const std::vector<std::uint32_t>& a, const std::vector<std::ui
 Natural operator&(const Natural& a, const Natural& b)
 {
     Natural result;
-    combineLimbs(a.limbs_, b.limbs_, [](std::uint32_t x, std::uint32_t y) { return x & y; }, result.limbs_);
+    combineLimbs(
+        a.limbs_, b.limbs_, [](std::uint32_t x, std::uint32_t y) { return x & y; }, result.limbs_);
     result.trim();
     return result;
 }
@@ -238,7 +238,8 @@ Natural operator&(const Natural& a, const Natural& b)
 Natural operator|(const Natural& a, const Natural& b)
 {
     Natural result;
-    combineLimbs(a.limbs_, b.limbs_, [](std::uint32_t x, std::uint32_t y) { return x | y; }, result.limbs_);
+    combineLimbs(
+        a.limbs_, b.limbs_, [](std::uint32_t x, std::uint32_t y) { return x | y; }, result.limbs_);
     result.trim();
     return result;
 }
@@ -246,7 +247,8 @@ Natural operator|(const Natural& a, const Natural& b)
 Natural operator^(const Natural& a, const Natural& b)
 {
     Natural result;
-    combineLimbs(a.limbs_, b.limbs_, [](std::uint32_t x, std::uint32_t y) { return x ^ y; }, result.limbs_);
+    combineLimbs(
+        a.limbs_, b.limbs_, [](std::uint32_t x, std::uint32_t y) { return x ^ y; }, result.limbs_);
     result.trim();
     return result;
 }

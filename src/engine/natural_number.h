@@ -27,8 +27,7 @@ public:
     Natural& operator-=(const Natural& other); // other must not be larger
     friend Natural operator*(const Natural& a, const Natural& b);
     // Truncating division; divisor must not be zero.
-    static void divide(const Natural& dividend, const Natural& divisor, Natural& quotient,
-                       Natural& remainder);
+    static void divide(const Natural& dividend, const Natural& divisor, Natural& quotient, Natural& remainder);
 
     // this = this * factor + addend, for reading digits.
     void multiplyAdd(std::uint32_t factor, std::uint32_t addend);

@@ -25,8 +25,7 @@ struct RealMode {
     using Value = double;
     static constexpr std::array<int, 4> passes{3, 2, 1, 0};
 
-    static EngineError scan(EvaluationContext& context, std::string_view text,
-                            std::vector<Term<double>>& terms)
+    static EngineError scan(EvaluationContext& context, std::string_view text, std::vector<Term<double>>& terms)
     {
         return scanFormula(context, text, terms);
     }
@@ -34,8 +33,8 @@ struct RealMode {
     static EngineError applyFunction(EvaluationContext& context, Term<double>& term)
     {
         double result = 0.0;
-        const EngineError error = applyRealFunction(static_cast<Function>(term.code), term.value,
-                                                    context.options.degreeMode, result);
+        const EngineError error
+            = applyRealFunction(static_cast<Function>(term.code), term.value, context.options.degreeMode, result);
         return error != EngineError::None ? error : store(context, result, term.value);
     }
 
@@ -46,12 +45,11 @@ struct RealMode {
         return EngineError::None;
     }
 
-    static EngineError applyOperator(EvaluationContext& context, Term<double>& left,
-                                     std::uint8_t code, const Term<double>& right)
+    static EngineError applyOperator(EvaluationContext& context, Term<double>& left, std::uint8_t code,
+                                     const Term<double>& right)
     {
         double result = 0.0;
-        const EngineError error
-            = applyRealOperator(static_cast<Operator>(code), left.value, right.value, result);
+        const EngineError error = applyRealOperator(static_cast<Operator>(code), left.value, right.value, result);
         return error != EngineError::None ? error : store(context, result, left.value);
     }
 

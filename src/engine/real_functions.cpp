@@ -16,9 +16,8 @@ constexpr double largestLnGammaArgument = 1e302;
 
 // Lanczos approximation with g = 7 and nine coefficients.
 constexpr double lanczos[9] = {
-    0.9999999999998099,     676.5203681218851,   -1259.1392167224028,
-    771.3234287776531,      -176.6150291621406,  12.507343278686905,
-    -0.13857109526572012,   9.984369578019572e-06, 1.5056327351493116e-07,
+    0.9999999999998099, 676.5203681218851,    -1259.1392167224028,   771.3234287776531,      -176.6150291621406,
+    12.507343278686905, -0.13857109526572012, 9.984369578019572e-06, 1.5056327351493116e-07,
 };
 
 // ln(Gamma(z + 1)).
@@ -44,9 +43,7 @@ EngineError sineOrCosine(bool sine, double x, bool degreeMode, double& result)
     if (sine)
         result = std::fabs(x - pi) <= epsilon ? 0.0 : std::sin(x);
     else
-        result = std::fabs(x - halfPi) <= epsilon || std::fabs(x - threeHalfPi) <= epsilon
-                     ? 0.0
-                     : std::cos(x);
+        result = std::fabs(x - halfPi) <= epsilon || std::fabs(x - threeHalfPi) <= epsilon ? 0.0 : std::cos(x);
     return EngineError::None;
 }
 
@@ -137,13 +134,16 @@ EngineError logarithm(double x, double value, double& result)
 }
 
 // Whether b is a whole number, as the power of a negative base needs it.
-bool isWhole(double b) { return std::isfinite(b) && b == std::trunc(b); }
+bool isWhole(double b)
+{
+    return std::isfinite(b) && b == std::trunc(b);
+}
 
 // Rejects the arguments of nPr and nCr that are no counts for them.
 bool validCountArguments(double a, double b, double largestB)
 {
-    return !(std::isnan(a) || std::isnan(b) || b > largestB || b < 0.0
-             || std::fabs(std::floor(b) - b) > epsilon || a < 1.0 || b > a);
+    return !(std::isnan(a) || std::isnan(b) || b > largestB || b < 0.0 || std::fabs(std::floor(b) - b) > epsilon
+             || a < 1.0 || b > a);
 }
 
 EngineError permutations(double a, double b, double& result)
@@ -179,9 +179,13 @@ EngineError applyRealFunction(Function function, double x, bool degreeMode, doub
 {
     const double angleOut = degreeMode ? degreesPerRadian : 1.0;
     switch (function) {
-    case Function::Bracket: result = x; return EngineError::None;
-    case Function::Sin: return sineOrCosine(true, x, degreeMode, result);
-    case Function::Cos: return sineOrCosine(false, x, degreeMode, result);
+    case Function::Bracket:
+        result = x;
+        return EngineError::None;
+    case Function::Sin:
+        return sineOrCosine(true, x, degreeMode, result);
+    case Function::Cos:
+        return sineOrCosine(false, x, degreeMode, result);
     case Function::Tan:
         if (degreeMode)
             x *= radiansPerDegree;
@@ -189,10 +193,18 @@ EngineError applyRealFunction(Function function, double x, bool degreeMode, doub
             return EngineError::TrigonometricArea;
         result = std::tan(x);
         return EngineError::None;
-    case Function::Sinh: result = std::sinh(x); return EngineError::None;
-    case Function::Cosh: result = std::cosh(x); return EngineError::None;
-    case Function::Tanh: result = std::tanh(x); return EngineError::None;
-    case Function::Exp: result = std::exp(x); return EngineError::None;
+    case Function::Sinh:
+        result = std::sinh(x);
+        return EngineError::None;
+    case Function::Cosh:
+        result = std::cosh(x);
+        return EngineError::None;
+    case Function::Tanh:
+        result = std::tanh(x);
+        return EngineError::None;
+    case Function::Exp:
+        result = std::exp(x);
+        return EngineError::None;
     case Function::Sqrt:
         if (x < 0.0)
             return EngineError::ComplexResult;
@@ -204,33 +216,66 @@ EngineError applyRealFunction(Function function, double x, bool degreeMode, doub
             return EngineError::TrigonometricRange;
         result = (function == Function::Asin ? std::asin(x) : std::acos(x)) * angleOut;
         return EngineError::None;
-    case Function::Atan: result = std::atan(x) * angleOut; return EngineError::None;
-    case Function::Log: return logarithm(x, std::log(x), result);
-    case Function::Log10: return logarithm(x, std::log10(x), result);
-    case Function::Db: return logarithm(x, 20.0 * std::log10(x), result);
-    case Function::Db10: return logarithm(x, 10.0 * std::log10(x), result);
-    case Function::Idb: result = std::pow(10.0, x / 20.0); return EngineError::None;
-    case Function::Idb10: result = std::pow(10.0, x / 10.0); return EngineError::None;
-    case Function::Int: result = std::floor(x); return EngineError::None;
-    case Function::Abs: result = std::fabs(x); return EngineError::None;
-    case Function::Sig: result = x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0); return EngineError::None;
-    case Function::Fact: return factorial(x, result);
-    case Function::LnGamma: return lnGamma(x, result);
-    case Function::Asinh: result = inverseSinh(x); return EngineError::None;
-    case Function::Acosh: return inverseCosh(x, result);
-    case Function::Atanh: return inverseTanh(x, result);
-    case Function::Deg: result = x * degreesPerRadian; return EngineError::None;
-    case Function::Rad: result = x * radiansPerDegree; return EngineError::None;
-    default: return EngineError::UnknownOperation;
+    case Function::Atan:
+        result = std::atan(x) * angleOut;
+        return EngineError::None;
+    case Function::Log:
+        return logarithm(x, std::log(x), result);
+    case Function::Log10:
+        return logarithm(x, std::log10(x), result);
+    case Function::Db:
+        return logarithm(x, 20.0 * std::log10(x), result);
+    case Function::Db10:
+        return logarithm(x, 10.0 * std::log10(x), result);
+    case Function::Idb:
+        result = std::pow(10.0, x / 20.0);
+        return EngineError::None;
+    case Function::Idb10:
+        result = std::pow(10.0, x / 10.0);
+        return EngineError::None;
+    case Function::Int:
+        result = std::floor(x);
+        return EngineError::None;
+    case Function::Abs:
+        result = std::fabs(x);
+        return EngineError::None;
+    case Function::Sig:
+        result = x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0);
+        return EngineError::None;
+    case Function::Fact:
+        return factorial(x, result);
+    case Function::LnGamma:
+        return lnGamma(x, result);
+    case Function::Asinh:
+        result = inverseSinh(x);
+        return EngineError::None;
+    case Function::Acosh:
+        return inverseCosh(x, result);
+    case Function::Atanh:
+        return inverseTanh(x, result);
+    case Function::Deg:
+        result = x * degreesPerRadian;
+        return EngineError::None;
+    case Function::Rad:
+        result = x * radiansPerDegree;
+        return EngineError::None;
+    default:
+        return EngineError::UnknownOperation;
     }
 }
 
 EngineError applyRealOperator(Operator op, double a, double b, double& result)
 {
     switch (op) {
-    case Operator::Add: result = a + b; return EngineError::None;
-    case Operator::Subtract: result = a - b; return EngineError::None;
-    case Operator::Multiply: result = a * b; return EngineError::None;
+    case Operator::Add:
+        result = a + b;
+        return EngineError::None;
+    case Operator::Subtract:
+        result = a - b;
+        return EngineError::None;
+    case Operator::Multiply:
+        result = a * b;
+        return EngineError::None;
     case Operator::Divide:
         if (b == 0.0)
             return EngineError::DivisionByZero;
@@ -251,10 +296,15 @@ EngineError applyRealOperator(Operator op, double a, double b, double& result)
             return EngineError::DivisionByZero;
         result = a * b / (a + b);
         return EngineError::None;
-    case Operator::Permutations: return permutations(a, b, result);
-    case Operator::Combinations: return combinations(a, b, result);
-    case Operator::Exponent: result = std::pow(10.0, b) * a; return EngineError::None;
-    default: return EngineError::UnknownOperation;
+    case Operator::Permutations:
+        return permutations(a, b, result);
+    case Operator::Combinations:
+        return combinations(a, b, result);
+    case Operator::Exponent:
+        result = std::pow(10.0, b) * a;
+        return EngineError::None;
+    default:
+        return EngineError::UnknownOperation;
     }
 }
 

@@ -21,8 +21,7 @@ inline constexpr int postfixPass = -1;
 // depth; the nested invocations are kept on a heap stack, so the deepest allowed
 // nesting needs no more machine stack than a flat formula.
 template <class Mode>
-EngineError evaluateFormula(EvaluationContext& context, std::string_view text,
-                            typename Mode::Value& result);
+EngineError evaluateFormula(EvaluationContext& context, std::string_view text, typename Mode::Value& result);
 
 namespace detail {
 
@@ -62,14 +61,12 @@ EngineError removeSigns(std::vector<Term<Value>>& terms)
 
 // Combines every operator of one priority with its neighbours, grouping from the left.
 template <class Mode>
-EngineError reducePriority(EvaluationContext& context,
-                           std::vector<Term<typename Mode::Value>>& terms, int priority)
+EngineError reducePriority(EvaluationContext& context, std::vector<Term<typename Mode::Value>>& terms, int priority)
 {
     std::size_t current = 0;
     for (std::size_t next = 1; next < terms.size(); next += 2) {
         if (terms[next].priority == priority) {
-            const EngineError error
-                = Mode::applyOperator(context, terms[current], terms[next].code, terms[next + 1]);
+            const EngineError error = Mode::applyOperator(context, terms[current], terms[next].code, terms[next + 1]);
             if (error != EngineError::None)
                 return error;
             continue;
@@ -130,8 +127,7 @@ EngineError finishReduction(EvaluationContext& context, std::vector<Term<typenam
 } // namespace detail
 
 template <class Mode>
-EngineError evaluateFormula(EvaluationContext& context, std::string_view text,
-                            typename Mode::Value& result)
+EngineError evaluateFormula(EvaluationContext& context, std::string_view text, typename Mode::Value& result)
 {
     using Value = typename Mode::Value;
     // One open invocation: its terms, the next term to look at, where its value goes.

@@ -8,8 +8,14 @@ namespace kalvo::formula {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSeparator(char c) { return c == '.' || c == ','; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isSeparator(char c)
+{
+    return c == '.' || c == ',';
+}
 
 } // namespace
 
@@ -20,10 +26,12 @@ std::size_t skipSpaces(std::string_view text, std::size_t position)
     return position;
 }
 
-bool startsName(unsigned char c) { return (c >= '@' && c <= 'z') || c == '$' || c >= 128; }
+bool startsName(unsigned char c)
+{
+    return (c >= '@' && c <= 'z') || c == '$' || c >= 128;
+}
 
-EngineError readBracket(std::string_view text, std::size_t open, std::string_view& inner,
-                        std::size_t& position)
+EngineError readBracket(std::string_view text, std::size_t open, std::string_view& inner, std::size_t& position)
 {
     int depth = 0;
     for (std::size_t p = open; p < text.size(); ++p) {
@@ -40,8 +48,7 @@ EngineError readBracket(std::string_view text, std::size_t open, std::string_vie
     return EngineError::BracketLogic;
 }
 
-EngineError findVariable(const EvaluationContext& context, std::string_view text,
-                         const Variable*& variable)
+EngineError findVariable(const EvaluationContext& context, std::string_view text, const Variable*& variable)
 {
     variable = context.variables.longestNameAt(text);
     if (!variable)

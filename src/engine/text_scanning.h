@@ -18,13 +18,11 @@ bool startsName(unsigned char c);
 // The text between the bracket at text[open] and its matching closing bracket, which
 // must exist (else BracketLogic) and enclose at least one character (else Syntax). On
 // success position is past the closing bracket.
-EngineError readBracket(std::string_view text, std::size_t open, std::string_view& inner,
-                        std::size_t& position);
+EngineError readBracket(std::string_view text, std::size_t open, std::string_view& inner, std::size_t& position);
 
 // The variable whose name text begins with (the longest such name): UnknownName when
 // there is none, CircularDefinition when it is the variable being defined.
-EngineError findVariable(const EvaluationContext& context, std::string_view text,
-                         const Variable*& variable);
+EngineError findVariable(const EvaluationContext& context, std::string_view text, const Variable*& variable);
 
 // Reads a decimal number at text[position]: digits with at most one decimal separator
 // ("." or ","), spaces inside the number skipped ("1 000,5" is 1000.5). On success

@@ -10,7 +10,10 @@ namespace kalvo {
 namespace {
 
 // Descending byte order, as strcmp sees it (std::string_view compares unsigned bytes).
-bool sortsBefore(const Variable& entry, std::string_view name) { return entry.name > name; }
+bool sortsBefore(const Variable& entry, std::string_view name)
+{
+    return entry.name > name;
+}
 
 } // namespace
 

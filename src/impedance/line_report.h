@@ -14,9 +14,9 @@ inline constexpr double pi = 3.141592653589793;
 
 // Per metre, in the units the reports print.
 struct LineConstants {
-    double inductance = 0.0;  // nH/m
+    double inductance = 0.0; // nH/m
     double capacitance = 0.0; // pF/m
-    double delay = 0.0;       // ns/m
+    double delay = 0.0; // ns/m
 };
 
 // Line of impedance z [Ohm] in a medium of (effective) relative permittivity e, with

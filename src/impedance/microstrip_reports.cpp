@@ -34,10 +34,11 @@ QString ipcEmbeddedBlock(double b, double b1, double w, double t, double er, con
     const double logTerm = std::log(5.98 * b / (0.8 * w + t));
     const double z2 = 60.0 / std::sqrt(er2) * logTerm;
     const double c2 = er2 * 5.5512e-11 / logTerm; // F/m
-    const double l2 = c2 * (z2 * z2);              // H/m
+    const double l2 = c2 * (z2 * z2); // H/m
     const double pd2 = std::sqrt(er2) * 3.3366e-09; // s/m
     const LineConstants constants{.inductance = l2 * 1e9, .capacitance = c2 * 1e12, .delay = pd2 * 1e9};
-    QString text = QStringLiteral("\n\nIPC-D-317A (Modified) Formula:") + lineBlock(z2, impedanceLabel, constants, format);
+    QString text
+        = QStringLiteral("\n\nIPC-D-317A (Modified) Formula:") + lineBlock(z2, impedanceLabel, constants, format);
     // Written as the range that holds, so that NaN inputs get the warning too.
     const bool inRange = b1 >= 1.2 * b && er >= 1.0 && er <= 15.0;
     if (!inRange)

@@ -7,10 +7,10 @@ namespace kalvo::impedance {
 namespace {
 
 constexpr double lightDelayPerMetre = 3.33564095198152e-09; // s
-constexpr double piEpsilon0 = 2.7816251402533042e-11;       // F/m
+constexpr double piEpsilon0 = 2.7816251402533042e-11; // F/m
 constexpr double inverseLightSpeedSquared = 1.112650054829934e-17; // s^2/m^2
-constexpr double epsilon0 = 8.854187818e-12;                // F/m
-constexpr double mu0OverPi = 4e-07;                         // H/m
+constexpr double epsilon0 = 8.854187818e-12; // F/m
+constexpr double mu0OverPi = 4e-07; // H/m
 constexpr int integrationSteps = 1000;
 
 // Two wires of diameter d at centre distance S, both in metres.
@@ -73,8 +73,8 @@ QString embeddedWiresBlock(const WirePair& pair, const NumberFormat& format)
     constants.delay = std::sqrt(pair.er) * lightDelayPerMetre * 1e9;
     constants.inductance = constants.delay * z4;
     constants.capacitance = constants.delay * 1000.0 / z4;
-    return lineBlock(z4, "\tOhm\tCharacteristic Impedance: For wires fully embedded in material of er \nL\t= ",
-                     constants, format);
+    return lineBlock(
+        z4, "\tOhm\tCharacteristic Impedance: For wires fully embedded in material of er \nL\t= ", constants, format);
 }
 
 } // namespace
@@ -88,12 +88,12 @@ QString twistedPairReport(const CalculationInput& input)
     pair.twistsPerMetre = input.value(4);
     const double x = pair.s / pair.d;
     pair.acoshRatio = std::log(x + std::sqrt(x * x - 1.0));
-    return leffersonBlock(pair, 0.0004, "\tOhm\tCharacteristic Impedance: Lefferson formula for hard insulation\nL\t= ",
-                          input.format)
+    return leffersonBlock(pair, 0.0004,
+                          "\tOhm\tCharacteristic Impedance: Lefferson formula for hard insulation\nL\t= ", input.format)
         + QStringLiteral("\n")
-        + leffersonBlock(pair, 0.001,
-                         "\tOhm\tCharacteristic Impedance: Lefferson formula for soft insulation (PTFE) \nL\t= ",
-                         input.format)
+        + leffersonBlock(
+               pair, 0.001,
+               "\tOhm\tCharacteristic Impedance: Lefferson formula for soft insulation (PTFE) \nL\t= ", input.format)
         + QStringLiteral("\n") + broxonLinkhartBlock(pair, input.format) + QStringLiteral("\n")
         + embeddedWiresBlock(pair, input.format);
 }

@@ -41,8 +41,8 @@ QString singleLayerCoilReport(const CalculationInput& input)
     const double ratio = diameter / length;
 
     const double k = 7.6 * std::log10(20.0 + 2.4 * ratio) / (piSquared * (1.0 + 0.52 * ratio));
-    const double henry = k * mu0 * permeability * windings * windings * std::numbers::pi * diameter * diameter
-        / (4.0 * length);
+    const double henry
+        = k * mu0 * permeability * windings * windings * std::numbers::pi * diameter * diameter / (4.0 * length);
     const bool questionable = coreIsMagnetic(permeability) || ratio <= 0.01 || ratio >= 20.0;
 
     QString report = henry > 1e-6
@@ -76,8 +76,8 @@ QString multiLayerCoilReport(const CalculationInput& input)
         microhenry = 0.0063 * permeability * windings * windings * mean
             * (1.5 / (0.46 + length / mean) - thickness * correction.k / length);
     } else {
-        microhenry = 0.0105 * permeability * windings * windings * mean
-            * std::pow(mean / (2.0 * (length + thickness)), 0.75);
+        microhenry
+            = 0.0105 * permeability * windings * windings * mean * std::pow(mean / (2.0 * (length + thickness)), 0.75);
         doubtful = mean / length > 50.0;
     }
     const bool questionable = doubtful || coreIsMagnetic(permeability);

@@ -7,18 +7,18 @@
 namespace kalvo::inductance {
 
 // Wire loops and coupled conductors.
-QString circularLoopReport(const CalculationInput& input);    // d, x
+QString circularLoopReport(const CalculationInput& input); // d, x
 QString rectangularLoopReport(const CalculationInput& input); // d, x, y
-QString loopMutualReport(const CalculationInput& input);      // A1, A2, r
-QString lineMutualReport(const CalculationInput& input);      // s, h, L, x
+QString loopMutualReport(const CalculationInput& input); // A1, A2, r
+QString lineMutualReport(const CalculationInput& input); // s, h, L, x
 
 // Coils.
 QString singleLayerCoilReport(const CalculationInput& input); // N, D, l, ur
-QString multiLayerCoilReport(const CalculationInput& input);  // N, D1, D2, l, ur
-QString optimizedCoilReport(const CalculationInput& input);   // L, d
+QString multiLayerCoilReport(const CalculationInput& input); // N, D1, D2, l, ur
+QString optimizedCoilReport(const CalculationInput& input); // L, d
 
 // Toroid and HF shielding.
-QString toroidReport(const CalculationInput& input);          // D, d, h, N, ur
-QString shieldingReport(const CalculationInput& input);       // d, rho, ur, f, s
+QString toroidReport(const CalculationInput& input); // D, d, h, N, ur
+QString shieldingReport(const CalculationInput& input); // d, rho, ur, f, s
 
 } // namespace kalvo::inductance

@@ -29,8 +29,7 @@ QString rectangularLoopReport(const CalculationInput& input)
     const double wire = input.value(1) / mmPerInch;
     const double length = input.value(2) / mmPerInch;
     const double width = input.value(3) / mmPerInch;
-    const double henry =
-        1.016e-08 * (length * std::log(2.0 * width / wire) + width * std::log(2.0 * length / wire));
+    const double henry = 1.016e-08 * (length * std::log(2.0 * width / wire) + width * std::log(2.0 * length / wire));
     return inductanceLine(henry * 1e9, input.format);
 }
 
@@ -52,7 +51,7 @@ QString lineMutualReport(const CalculationInput& input)
     const double separation = input.value(1);
     const double height = input.value(2);
     const double perMetre = input.value(3); // nH/m
-    const double span = input.value(4);     // mm
+    const double span = input.value(4); // mm
     const double ratio = separation / height;
     const double nanohenry = perMetre * span / (1.0 + ratio * ratio) / 1000.0;
     return inductanceLine(nanohenry, input.format);

@@ -24,8 +24,7 @@ QString toroidReport(const CalculationInput& input)
     const double permeability = input.value(5);
     const double squaredWindings = windings * windings;
 
-    const double roundNanohenry =
-        100.0 * std::numbers::pi * squaredWindings * permeability * width * width / diameter;
+    const double roundNanohenry = 100.0 * std::numbers::pi * squaredWindings * permeability * width * width / diameter;
     const double rectangularHenry = mu0 * permeability * squaredWindings * height / (2.0 * std::numbers::pi)
         * std::log((diameter + width) / (diameter - width));
 
@@ -44,12 +43,13 @@ QString shieldingReport(const CalculationInput& input)
 {
     const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double thickness = input.value(1) / 1000.0; // m
-    const double resistivity = input.value(2) / 1e6;  // Ohm m
+    const double resistivity = input.value(2) / 1e6; // Ohm m
     const double permeability = input.value(3);
     const double frequency = input.value(4);
     const double slot = input.value(5) / 1000.0; // m
 
-    const double skinDepth = std::sqrt(2.0
+    const double skinDepth = std::sqrt(
+        2.0
         / (2.0 * std::numbers::pi * frequency * (1.0 / resistivity) * permeability * 4.0 * std::numbers::pi * 1e-7));
     const double fieldRatio = std::exp(thickness / skinDepth);
     const double sheetDecibel = 20.0 * std::log10(fieldRatio);

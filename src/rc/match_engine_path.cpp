@@ -74,8 +74,11 @@ QString complexMatchReport(const CalculationInput& input, Network network, doubl
     bool ok = di != 1.0; // no network for a loss of 0 dB
     ComplexResult k;
     ok = evaluate(engine, QStringLiteral("(") + za + QStringLiteral(")/(") + ze + QStringLiteral(")"), k) && ok;
-    ok = define(engine, QStringLiteral("(") + exponentText(k.re) + QStringLiteral("+") + exponentText(k.im)
-                    + QStringLiteral("i)"), "k") && ok;
+    ok = define(engine,
+                QStringLiteral("(") + exponentText(k.re) + QStringLiteral("+") + exponentText(k.im)
+                    + QStringLiteral("i)"),
+                "k")
+        && ok;
     ok = define(engine, exponentText(di), "di") && ok;
     if (network == Network::T)
         ok = define(engine, QStringLiteral("(") + za + QStringLiteral(")"), "Za") && ok;

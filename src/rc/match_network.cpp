@@ -16,13 +16,13 @@ struct Elements {
 
 // The inputs as both paths read them.
 struct MatchInputs {
-    double d = 0.0;  // loss in dB, negative: d = 20 log10(Ua/Ue)
+    double d = 0.0; // loss in dB, negative: d = 20 log10(Ua/Ue)
     double ze = 0.0; // source impedance
     double za = 0.0; // load impedance
     bool plainNumbers = false;
-    double p = 0.0;  // voltage ratio Ua/Ue
+    double p = 0.0; // voltage ratio Ua/Ue
     double di = 0.0; // 1 / p
-    double k = 0.0;  // Za / Ze
+    double k = 0.0; // Za / Ze
 };
 
 MatchInputs readInputs(const CalculationInput& input)
@@ -44,8 +44,7 @@ Elements tElements(const MatchInputs& in)
 {
     const double di = in.di;
     const double k = in.k;
-    return {in.za * (di * k * (di - 2.0) + 1.0) / (k * (di * di * k - 1.0)),
-            in.za * 2.0 * di / (di * di * k - 1.0),
+    return {in.za * (di * k * (di - 2.0) + 1.0) / (k * (di * di * k - 1.0)), in.za * 2.0 * di / (di * di * k - 1.0),
             in.za * (di * (di * k - 2.0) + 1.0) / (di * di * k - 1.0)};
 }
 
@@ -53,8 +52,7 @@ Elements piElements(const MatchInputs& in)
 {
     const double di = in.di;
     const double k = in.k;
-    return {in.ze * (di * di * k - 1.0) / (di * (di * k - 2.0) + 1.0),
-            in.ze * (di * di * k - 1.0) / (2.0 * di),
+    return {in.ze * (di * di * k - 1.0) / (di * (di * k - 2.0) + 1.0), in.ze * (di * di * k - 1.0) / (2.0 * di),
             in.ze * k * (di * di * k - 1.0) / (k * di * (di - 2.0) + 1.0)};
 }
 
@@ -75,9 +73,8 @@ QString realReport(const MatchInputs& in, const Elements& elements, const Number
         + QStringLiteral("[]\n\n");
     if (!(in.p <= kmax))
         return head + QStringLiteral("No Possible Solution, choose lower d");
-    return head + QStringLiteral("Possible Solution:\nR1   = ") + num(elements.r1)
-        + QStringLiteral("\t[Ohm]\nR2   = ") + num(elements.r2) + QStringLiteral("\t[Ohm]\nR3   = ")
-        + num(elements.r3) + QStringLiteral("\t[Ohm]");
+    return head + QStringLiteral("Possible Solution:\nR1   = ") + num(elements.r1) + QStringLiteral("\t[Ohm]\nR2   = ")
+        + num(elements.r2) + QStringLiteral("\t[Ohm]\nR3   = ") + num(elements.r3) + QStringLiteral("\t[Ohm]");
 }
 
 QString matchReport(const CalculationInput& input, Network network)

@@ -39,8 +39,8 @@ QString mtbfReport(const CalculationInput& input)
     double acceleration = 0.0;
     if (arrhenius) {
         const double ea = input.value(6);
-        acceleration = std::exp((1.0 / (t1 + celsiusToKelvin) - 1.0 / (t2 + celsiusToKelvin))
-                                * (ea / boltzmannEvPerKelvin));
+        acceleration
+            = std::exp((1.0 / (t1 + celsiusToKelvin) - 1.0 / (t2 + celsiusToKelvin)) * (ea / boltzmannEvPerKelvin));
     } else {
         acceleration = 1.0 / std::pow(2.0, (t1 - t2) / 10.0);
     }

@@ -68,8 +68,8 @@ QString singlePoleReport(const CalculationInput& input)
     const double re = input.value(1);
     const double t = -1.0 / re;
     const double fn = 1.0 / (t * 2.0 * pi);
-    const QString head = QStringLiteral("RE\t\t= ") + num(re) + QStringLiteral("\nIM\t\t= 0\nFnatural\t= ")
-        + num(fn) + QStringLiteral("\tHz (-20dB/Dec. after Fn)\nT\t\t= ") + num(t);
+    const QString head = QStringLiteral("RE\t\t= ") + num(re) + QStringLiteral("\nIM\t\t= 0\nFnatural\t= ") + num(fn)
+        + QStringLiteral("\tHz (-20dB/Dec. after Fn)\nT\t\t= ") + num(t);
     if (stable(re))
         return head + QStringLiteral("\ts\n\nNo Oscillation / Stable\nF(t) = e^(-t/T)\n\nf(s) = 1 / (1 + T*s)");
     return head + QStringLiteral("\ts\n\nIntable\nF(t) = e^(t/T)");

@@ -4,8 +4,8 @@
 
 namespace kalvo::rc {
 
-QString rcReport(const CalculationInput& input);          // RC low-pass
-QString serialRlcReport(const CalculationInput& input);   // series RLC
+QString rcReport(const CalculationInput& input); // RC low-pass
+QString serialRlcReport(const CalculationInput& input); // series RLC
 QString doublePoleReport(const CalculationInput& input);
 QString singlePoleReport(const CalculationInput& input);
 QString groundplaneReport(const CalculationInput& input); // plane and disc resistance

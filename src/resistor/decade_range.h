@@ -7,9 +7,9 @@ namespace kalvo {
 // Which decades around the nominal value's own decade are searched.
 enum class DecadeRange { OneDecade, TwoDecades, ThreeDecades, LowerDecade, SameDecade, HigherDecade };
 
-inline constexpr std::array allDecadeRanges{DecadeRange::OneDecade,   DecadeRange::TwoDecades,
+inline constexpr std::array allDecadeRanges{DecadeRange::OneDecade,    DecadeRange::TwoDecades,
                                             DecadeRange::ThreeDecades, DecadeRange::LowerDecade,
-                                            DecadeRange::SameDecade,  DecadeRange::HigherDecade};
+                                            DecadeRange::SameDecade,   DecadeRange::HigherDecade};
 
 // The searched decades relative to the nominal value's decade: the first one and how many.
 struct DecadeSpan {

@@ -8,8 +8,7 @@ namespace kalvo {
 // The E-series of preferred values the finder can combine.
 enum class ESeries { E3, E6, E12, E24, E48, E96 };
 
-inline constexpr std::array allSeries{ESeries::E3,  ESeries::E6,  ESeries::E12,
-                                      ESeries::E24, ESeries::E48, ESeries::E96};
+inline constexpr std::array allSeries{ESeries::E3, ESeries::E6, ESeries::E12, ESeries::E24, ESeries::E48, ESeries::E96};
 
 // Values per decade of the finest series, E96.
 inline constexpr int largestSeriesSize = 96;

@@ -1,8 +1,8 @@
 #include "resistor_form.h"
 
-#include "form_building.h"
 #include "decade_range.h"
 #include "e_series.h"
+#include "form_building.h"
 #include "mtable_widget.h"
 #include "top_ten.h"
 
@@ -148,12 +148,13 @@ ResistorForm buildResistorForm(QMainWindow& window)
 
     auto* rangeGroup = place<QGroupBox>(central, "groupBox_2", {210, 460, 301, 71});
     rangeGroup->setTitle(QStringLiteral("Value Difference"));
-    rangeGroup->setToolTip(smallTooltip({QStringLiteral("Maximum relative difference between the two values"),
-                                         QStringLiteral("1 Decade\t= 1/10"), QStringLiteral("2 Decades\t= 1/100"),
-                                         QStringLiteral("3 Decades\t= 1/1000"), QStringLiteral("-1\t= One decade lower"),
-                                         QStringLiteral("0\t= Same decade"), QStringLiteral("+1\t= One decade higher")}));
-    form.rangeButtons = radioGroup(rangeGroup, allDecadeRanges, decadeRangeName,
-                                   static_cast<int>(allSeries.size()) + 1, DecadeRange::TwoDecades);
+    rangeGroup->setToolTip(
+        smallTooltip({QStringLiteral("Maximum relative difference between the two values"),
+                      QStringLiteral("1 Decade\t= 1/10"), QStringLiteral("2 Decades\t= 1/100"),
+                      QStringLiteral("3 Decades\t= 1/1000"), QStringLiteral("-1\t= One decade lower"),
+                      QStringLiteral("0\t= Same decade"), QStringLiteral("+1\t= One decade higher")}));
+    form.rangeButtons = radioGroup(rangeGroup, allDecadeRanges, decadeRangeName, static_cast<int>(allSeries.size()) + 1,
+                                   DecadeRange::TwoDecades);
 
     form.nominalEdit->setFocus();
     return form;

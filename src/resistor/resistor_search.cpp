@@ -15,7 +15,7 @@ struct Resistors {
     static constexpr int capacity = maxDecades * largestSeriesSize;
     std::array<double, capacity> values{};
     std::array<double, capacity> valueFactors{}; // the decade factor of each value
-    std::array<std::int32_t, capacity> indices{};   // the series index of each value
+    std::array<std::int32_t, capacity> indices{}; // the series index of each value
     int count = 0;
 };
 
@@ -81,8 +81,8 @@ public:
     {
         for (int p = 0; p < resistors.count; ++p) {
             const double r1 = resistors.values[p];
-            offer({combinationValue(connection, r1, 0) - nominal, resistors.valueFactors[p],
-                   resistors.factors[0], resistors.indices[p], 0});
+            offer({combinationValue(connection, r1, 0) - nominal, resistors.valueFactors[p], resistors.factors[0],
+                   resistors.indices[p], 0});
             visitPairs(p);
         }
         return {topTen.list(), best};
@@ -112,8 +112,7 @@ private:
         TopTenRecord signedRecord(int t) const
         {
             const Resistors& r = search.resistors;
-            return {signedDifference(t), r.valueFactors[p1], r.valueFactors[p1 + t], r.indices[p1],
-                    r.indices[p1 + t]};
+            return {signedDifference(t), r.valueFactors[p1], r.valueFactors[p1 + t], r.indices[p1], r.indices[p1 + t]};
         }
     };
 

@@ -23,7 +23,7 @@ struct SearchResult {
     double nominal = 0;
     ESeries series = ESeries::E12;
     bool searchable = false; // false: nothing was searched, the lists hold empty records
-    bool matched = false;    // the nominal value is itself a value of the series
+    bool matched = false; // the nominal value is itself a value of the series
     ConnectionResult serial;
     ConnectionResult parallel;
 };

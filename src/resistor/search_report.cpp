@@ -15,8 +15,7 @@ QString percentText(double value, double nominal, int decimals)
     return printfFixed((value / nominal - 1) * 100, decimals) + QLatin1Char('%');
 }
 
-TopTenRows topTenRows(const TopTenList& list, Connection connection, double nominal,
-                      std::span<const double> table)
+TopTenRows topTenRows(const TopTenList& list, Connection connection, double nominal, std::span<const double> table)
 {
     TopTenRows rows;
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -43,8 +42,8 @@ double nominalFromText(const QString& text)
 QString bestCombinationText(double nominal, double best, double r1, double r2)
 {
     const double difference = best - nominal;
-    const QString differenceText =
-        std::fabs(difference) < fixedDifferenceLimit ? printfFixed(difference, 6) : printfG(difference);
+    const QString differenceText
+        = std::fabs(difference) < fixedDifferenceLimit ? printfFixed(difference, 6) : printfG(difference);
     return QStringLiteral("Nominal\t= ") + printfG(nominal) + QStringLiteral(" \nBest\t= ") + printfG(best)
         + QStringLiteral(" \nR1\t= ") + printfG(r1) + QStringLiteral("\nR2\t= ") + printfG(r2)
         + QStringLiteral("\n\nDiff = ") + differenceText + QStringLiteral("  /  ") + percentText(best, nominal, 3);

@@ -17,10 +17,10 @@ using TopTenRows = std::array<TopTenRow, topTenSize>;
 
 // What the window shows after a search.
 struct SearchReport {
-    QString parallelText;    // TextEditOut_1
+    QString parallelText; // TextEditOut_1
     TopTenRows parallelRows; // tableWidget_1
-    QString serialText;      // TextEditOut_2
-    TopTenRows serialRows;   // tableWidget_2
+    QString serialText; // TextEditOut_2
+    TopTenRows serialRows; // tableWidget_2
 };
 
 SearchReport searchReport(const SearchResult& result);

@@ -8,9 +8,8 @@ void rankTopTen(TopTenList& list, Connection connection, double nominal, std::sp
 {
     for (TopTenRecord& record : list)
         record.difference = recordValue(record, connection, table) - nominal;
-    std::stable_sort(list.begin(), list.end(), [](const TopTenRecord& a, const TopTenRecord& b) {
-        return a.difference > b.difference;
-    });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const TopTenRecord& a, const TopTenRecord& b) { return a.difference > b.difference; });
 }
 
 } // namespace kalvo

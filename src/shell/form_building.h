@@ -9,7 +9,8 @@ class QWidget;
 namespace kalvo {
 
 // Creates a widget of the suite's fixed-geometry forms: named, placed, parented.
-template <typename Widget> Widget* place(QWidget* parent, const char* objectName, const QRect& geometry)
+template <typename Widget>
+Widget* place(QWidget* parent, const char* objectName, const QRect& geometry)
 {
     auto* widget = new Widget(parent);
     widget->setObjectName(QString::fromLatin1(objectName));

@@ -77,8 +77,8 @@ QString formatNumber(double x, const NumberFormat& format)
     const double magnitude = std::fabs(x);
     int exponent = truncatedLog10(magnitude);
     // 10^exponent is itself subnormal below 1e-308 and would distort the mantissa.
-    double mantissa = exponent < -300 ? (magnitude * 1e300) / std::pow(10.0, exponent + 300)
-                                      : magnitude / std::pow(10.0, exponent);
+    double mantissa
+        = exponent < -300 ? (magnitude * 1e300) / std::pow(10.0, exponent + 300) : magnitude / std::pow(10.0, exponent);
     switch (exponent % 3) {
     case 1:
     case -2:

@@ -19,9 +19,9 @@ inline constexpr int maxInputFields = 6;
 // Everything a report function reads: the input texts as typed, how numbers are
 // printed, and the few choices some programs add.
 struct CalculationInput {
-    QStringList texts;               // lineEdit_1, lineEdit_2, ... (hidden fields too)
+    QStringList texts; // lineEdit_1, lineEdit_2, ... (hidden fields too)
     NumberFormat format;
-    bool radians = false;            // kalvo-xy: "Rad" checked in the "Angle" group
+    bool radians = false; // kalvo-xy: "Rad" checked in the "Angle" group
     FormulaEngine* engine = nullptr; // the window's engine where the program has one
 
     // Text of input field n (1-based); empty when the field does not exist.
@@ -35,13 +35,13 @@ using ReportFunction = QString (*)(const CalculationInput&);
 
 // One calculation of a calculator program: a radio button of the topology group.
 struct Topology {
-    int number = 0;                   // N of radioButton_N; inputMemory column N - 1
+    int number = 0; // N of radioButton_N; inputMemory column N - 1
     const char* buttonText = "";
     // Texts of label_1 .. label_6; nullptr leaves that label's text as it is.
     std::array<const char*, maxInputFields> labels{};
-    int visibleInputs = 0;            // rows 1 .. visibleInputs are shown
-    int picture = 0;                  // N of label_picN shown; 0 hides every picture
-    const char* description = nullptr;// shown on selection; nullptr leaves the panel as it is
+    int visibleInputs = 0; // rows 1 .. visibleInputs are shown
+    int picture = 0; // N of label_picN shown; 0 hides every picture
+    const char* description = nullptr; // shown on selection; nullptr leaves the panel as it is
     std::array<const char*, maxInputFields> defaults{}; // start texts of the remembered fields
     ReportFunction report = nullptr;
 };
@@ -55,12 +55,12 @@ struct DigitSettings {
 struct WindowLayout {
     QRect groupBox;
     const char* groupFont = "Sans Serif"; // the topology group's; the input frame keeps "Sans Serif"
-    int groupSpacing = 6;             // between the topology buttons; 0 lets nine fit in a short group
+    int groupSpacing = 6; // between the topology buttons; 0 lets nine fit in a short group
     QRect frame;
     QRect goButton;
-    QRect angleGroup;                 // kalvo-xy's "Angle" group; empty: none
-    int inputRows = 6;                // label/lineEdit rows of the input frame
-    int pictureLabels = 0;            // label_pic1 .. label_picN
+    QRect angleGroup; // kalvo-xy's "Angle" group; empty: none
+    int inputRows = 6; // label/lineEdit rows of the input frame
+    int pictureLabels = 0; // label_pic1 .. label_picN
 };
 
 // The window of kalvo-impedance and kalvo-ee: a wider topology group in another font
@@ -80,17 +80,17 @@ using EngineFactory = std::shared_ptr<FormulaEngine> (*)();
 
 // A calculator program is this table plus the shared window.
 struct Program {
-    const char* name = "";            // kalvo-cli's PROGRAM word
+    const char* name = ""; // kalvo-cli's PROGRAM word
     const char* windowTitle = "";
     const char* groupTitle = "Topology";
     const char* iconResource = "";
-    const char* picturePrefix = "";   // picture N is picturePrefix + N + ".svg"
+    const char* picturePrefix = ""; // picture N is picturePrefix + N + ".svg"
     WindowLayout layout;
     DigitSettings normalDigits;
     DigitSettings moreDigits;
     FormatVariant variant = FormatVariant::Calculator;
-    const char* startupText = nullptr;// replaces the first description once, at start
-    int rememberedFields = 5;         // lineEdit_1 .. lineEdit_N are kept in inputMemory
+    const char* startupText = nullptr; // replaces the first description once, at start
+    int rememberedFields = 5; // lineEdit_1 .. lineEdit_N are kept in inputMemory
     bool emptyInputsBecomeZero = false; // GO writes "0" into empty fields and remembers them
     EngineFactory createEngine = nullptr;
     std::span<const Topology> topologies; // in the order they stand in the group

@@ -16,7 +16,7 @@ using NumberBuffer = std::array<char, 400>;
 struct Conversion {
     int width = 0;
     int precision = -1; // -1: the conversion's default
-    char kind = 0;      // 'd', 'g', 'f' or 'e'
+    char kind = 0; // 'd', 'g', 'f' or 'e'
 };
 
 double asDouble(const CFormatArgument& argument)
@@ -42,9 +42,9 @@ QString formatNumber(const Conversion& conversion, const CFormatArgument& argume
         result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), asInteger(argument));
     } else {
         const int precision = conversion.precision < 0 ? 6 : std::min(conversion.precision, kMaxPrecision);
-        const std::chars_format style = conversion.kind == 'f'   ? std::chars_format::fixed
-                                        : conversion.kind == 'e' ? std::chars_format::scientific
-                                                                 : std::chars_format::general;
+        const std::chars_format style = conversion.kind == 'f' ? std::chars_format::fixed
+            : conversion.kind == 'e'                           ? std::chars_format::scientific
+                                                               : std::chars_format::general;
         result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), asDouble(argument), style, precision);
     }
     const QString text = QString::fromLatin1(buffer.data(), result.ptr - buffer.data());

@@ -49,7 +49,7 @@ std::size_t skipDigits(std::string_view text, std::size_t position, bool (*digit
 // converted, as scanf does.
 struct NumberSpan {
     std::size_t converted = 0; // characters that form the number
-    std::size_t consumed = 0;  // characters the scan moves past
+    std::size_t consumed = 0; // characters the scan moves past
 };
 
 NumberSpan measureNumber(std::string_view text, std::size_t start, bool hex)
@@ -124,8 +124,7 @@ std::optional<double> unsignedNumber(std::string_view text, std::size_t& positio
         position += 3;
         return std::numeric_limits<double>::quiet_NaN();
     }
-    const bool hex = startsWithWord(text, position, "0x")
-                     && measureNumber(text, position + 2, true).converted > 0;
+    const bool hex = startsWithWord(text, position, "0x") && measureNumber(text, position + 2, true).converted > 0;
     const std::size_t start = hex ? position + 2 : position;
     const NumberSpan span = measureNumber(text, start, hex);
     if (span.converted == 0)

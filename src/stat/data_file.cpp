@@ -84,7 +84,8 @@ DataLoad appendDataFile(QIODevice& device, StatList& list)
         // Nothing after the terminator is data.
         if (!reader.read(line) || line.terminates)
             break;
-        const ValuePair pair = scanPair(std::string_view(line.beginning.constData(), static_cast<std::size_t>(line.beginning.size())));
+        const ValuePair pair
+            = scanPair(std::string_view(line.beginning.constData(), static_cast<std::size_t>(line.beginning.size())));
         list.append(pair.x, pair.y);
         ++load.appended;
     }

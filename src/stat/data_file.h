@@ -10,8 +10,8 @@ namespace kalvo {
 
 // What appending a data file did.
 struct DataLoad {
-    QString error;          // why the file could not be opened; empty when it was read
-    int appended = 0;       // pairs added to the list
+    QString error; // why the file could not be opened; empty when it was read
+    int appended = 0; // pairs added to the list
     bool listFilled = false; // the list was full before all of the data was read
 };
 

@@ -36,7 +36,7 @@ Fit lineFit(const StatList& list, FitKind kind)
 double determinant(const double m[3][3])
 {
     return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0])
-           + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+        + m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 
 // Determinant of m with column replaced by the right side.

@@ -10,10 +10,10 @@ namespace kalvo {
 
 // The least-squares fits of Y over X.
 enum class FitKind {
-    Linear,      // Y = a*x + b
-    Quadratic,   // Y = a*x^2 + b*x + c
+    Linear, // Y = a*x + b
+    Quadratic, // Y = a*x^2 + b*x + c
     Exponential, // Y = a*e^(b*x), a straight line through ln Y
-    Power        // Y = a*x^b, a straight line through ln X and ln Y
+    Power // Y = a*x^b, a straight line through ln X and ln Y
 };
 
 // Slope, intercept and correlation coefficient of v over u.

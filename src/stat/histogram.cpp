@@ -77,7 +77,7 @@ QString histogramReport(const Histogram& h)
 QString binToolTip(const Histogram& h, int bin)
 {
     return QString::number(h.edge(bin), 'g', 6) + QStringLiteral("...") + QString::number(h.edge(bin + 1), 'g', 6)
-           + QLatin1Char('\n') + QString::number(h.counts[static_cast<std::size_t>(bin)]) + QStringLiteral(" Xi inside");
+        + QLatin1Char('\n') + QString::number(h.counts[static_cast<std::size_t>(bin)]) + QStringLiteral(" Xi inside");
 }
 
 } // namespace kalvo

@@ -19,8 +19,8 @@ inline constexpr int kDefaultBins = 10;
 struct Histogram {
     double xMin = 0;
     double xMax = 0;
-    int n = 0;          // values counted
-    int notFinite = 0;  // entries whose X is infinite or NaN, not counted
+    int n = 0; // values counted
+    int notFinite = 0; // entries whose X is infinite or NaN, not counted
     double binWidth = 0;
     int bins = 0;
     std::array<int, kMaxBins> counts{};

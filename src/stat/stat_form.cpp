@@ -1,7 +1,7 @@
 #include "stat_form.h"
 
-#include "form_building.h"
 #include "entry_cells.h"
+#include "form_building.h"
 #include "mtable_widget.h"
 #include "stat_mode.h"
 
@@ -43,7 +43,7 @@ struct RadioGroup {
 // the first button starts checked.
 template <typename Button>
 RadioGroup radioGroup(QWidget* parent, const char* name, const char* title, const QRect& geometry,
-                         const char* layoutName, std::span<const Button> buttons)
+                      const char* layoutName, std::span<const Button> buttons)
 {
     auto* box = place<QGroupBox>(parent, name, geometry);
     box->setTitle(QString::fromUtf8(title));
@@ -119,8 +119,8 @@ StatForm buildStatForm(QMainWindow& window)
     window.setCentralWidget(central);
 
     StatForm form;
-    form.inputLabel =
-        placeWithText<QLabel>(central, "label_1", " Input: Xi Yi  (Separate with Space) ", {10, 20, 211, 20});
+    form.inputLabel
+        = placeWithText<QLabel>(central, "label_1", " Input: Xi Yi  (Separate with Space) ", {10, 20, 211, 20});
     form.input = place<QLineEdit>(central, "lineEdit_1", {10, 50, 211, 24});
     form.addButton = placeWithText<QPushButton>(central, "pbAdd", "Add", {10, 90, 91, 31});
     form.deleteButton = placeWithText<QPushButton>(central, "pbDel", "Delete", {130, 90, 91, 31});
@@ -134,7 +134,8 @@ StatForm buildStatForm(QMainWindow& window)
     form.goButton->setFont(goFont);
 
     form.sortButtons = radioGroup(central, "groupBox", "Sort", {10, 270, 221, 71}, "gridLayout", sortButtons()).buttons;
-    const RadioGroup mode = radioGroup(central, "groupBox_2", "Mode", {10, 350, 221, 121}, "gridLayout_2", modeButtons());
+    const RadioGroup mode
+        = radioGroup(central, "groupBox_2", "Mode", {10, 350, 221, 121}, "gridLayout_2", modeButtons());
     mode.grid->setColumnStretch(0, 1);
     mode.grid->setColumnStretch(1, 2);
     form.modeButtons = mode.buttons;

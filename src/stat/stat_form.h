@@ -15,9 +15,9 @@ class MTableWidget;
 
 // The widgets of the statistics window, owned by their Qt parents.
 struct StatForm {
-    QLabel* inputLabel = nullptr;      // label_1
-    QLineEdit* input = nullptr;        // lineEdit_1
-    QPushButton* addButton = nullptr;  // pbAdd
+    QLabel* inputLabel = nullptr; // label_1
+    QLineEdit* input = nullptr; // lineEdit_1
+    QPushButton* addButton = nullptr; // pbAdd
     QPushButton* deleteButton = nullptr;
     QPushButton* insertButton = nullptr;
     QPushButton* deleteListButton = nullptr;
@@ -26,7 +26,7 @@ struct StatForm {
     QPushButton* goButton = nullptr;
     QButtonGroup* sortButtons = nullptr; // ids: N of radioButton_N
     QButtonGroup* modeButtons = nullptr; // ids: N of radioButton_N
-    MTableWidget* table = nullptr;       // tableWidget_1
+    MTableWidget* table = nullptr; // tableWidget_1
     QGraphicsView* histogramView = nullptr;
     QPlainTextEdit* resultPanel = nullptr; // TextEditOut_1
 };

@@ -11,9 +11,9 @@ inline constexpr int kMaxList = 1025;
 
 // One measured pair and the residual of the last fit.
 struct StatEntry {
-    std::int32_t number = 0;   // 0-based position in the order of entry
+    std::int32_t number = 0; // 0-based position in the order of entry
     double failurePercent = 0; // 100 * failure / y
-    double failure = 0;        // y minus the fitted value at x
+    double failure = 0; // y minus the fitted value at x
     double x = 0;
     double y = 0;
 };

@@ -45,8 +45,8 @@ std::optional<SortMode> sortByName(const QString& name);
 
 // What an evaluation produced.
 struct ModeResult {
-    QString text;                      // for the result panel
-    bool restoreSortOrder = false;     // the list must be sorted back to the sort mode
+    QString text; // for the result panel
+    bool restoreSortOrder = false; // the list must be sorted back to the sort mode
     std::optional<Histogram> histogram; // when one was drawn
 };
 

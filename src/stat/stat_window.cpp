@@ -136,7 +136,8 @@ void MainWindow::on_pbLoad_clicked()
 {
     if (loadPath.isEmpty())
         loadPath = QDir::homePath();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Load and append Data"), loadPath, kTextFiles);
+    const QString path
+        = QFileDialog::getOpenFileName(this, QStringLiteral("Load and append Data"), loadPath, kTextFiles);
     if (!path.isEmpty()) {
         loadPath = path;
         const DataLoad load = loadDataFile(path, entries);

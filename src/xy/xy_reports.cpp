@@ -12,7 +12,8 @@ constexpr double twoPi = 6.283185307179586;
 constexpr double largestAngle = 263.0; // radians; beyond it sin and cos lose their accuracy
 
 // The first count inputs read strictly: empty is 0, any other text must be a number.
-template <size_t count> std::optional<std::array<double, count>> readInputs(const CalculationInput& input)
+template <size_t count>
+std::optional<std::array<double, count>> readInputs(const CalculationInput& input)
 {
     std::array<double, count> values{};
     for (size_t i = 0; i < count; ++i) {
@@ -55,8 +56,8 @@ QString parabolaReport(const CalculationInput& input)
     const double d = x1 * (x2 * x2 - x3 * x3) - x1 * x1 * (x2 - x3) + x2 * x3 * x3 - x3 * x2 * x2;
     const double a = (x1 * (y2 - y3) - x2 * (y1 - y3) + x3 * (y1 - y2)) / d;
     const double b = -(x3 * x3 * (y1 - y2) + x1 * x1 * (y2 - y3) - x2 * x2 * (y1 - y3)) / d;
-    const double c = (x1 * (x2 * x2 * y3 - x3 * x3 * y2) - x1 * x1 * (x2 * y3 - x3 * y2)
-                      + y1 * (x2 * x3 * x3 - x3 * x2 * x2)) / d;
+    const double c
+        = (x1 * (x2 * x2 * y3 - x3 * x3 * y2) - x1 * x1 * (x2 * y3 - x3 * y2) + y1 * (x2 * x3 * x3 - x3 * x2 * x2)) / d;
     return QStringLiteral("\nY = a * X^2 + b * X + c\n\na\t= ") + num(a) + QStringLiteral("\nb\t= ") + num(b)
         + QStringLiteral("\nc\t= ") + num(c) + QStringLiteral("\n ");
 }

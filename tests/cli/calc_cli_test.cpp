@@ -12,9 +12,12 @@ struct CalcCase {
     const char* out;
 };
 
-void PrintTo(const CalcCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CalcCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class CalcCli : public testing::TestWithParam<CalcCase> {};
+class CalcCli : public testing::TestWithParam<CalcCase> { };
 
 TEST_P(CalcCli, PrintsTheValueOrTheEngineError)
 {
@@ -47,8 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CalcCliUsage, BadUsageIsOneLineOnStandardError)
 {
-    const QStringList bad[] = {{"calc"}, {"calc", "1", "2"}, {"calc", "--define", "x", "1"},
-                               {"calc", "1", "--define"}, {"calc", "--degrees", "1"}};
+    const QStringList bad[] = {{"calc"},
+                               {"calc", "1", "2"},
+                               {"calc", "--define", "x", "1"},
+                               {"calc", "1", "--define"},
+                               {"calc", "--degrees", "1"}};
     for (const QStringList& args : bad) {
         const CliResult result = runKalvoCli(args);
         EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();

@@ -51,7 +51,7 @@ struct BadUsage {
     QStringList args;
 };
 
-class CalculatorCliBadUsage : public testing::TestWithParam<BadUsage> {};
+class CalculatorCliBadUsage : public testing::TestWithParam<BadUsage> { };
 
 // Bad usage is one line on standard error, nothing on standard output, exit code 2.
 TEST_P(CalculatorCliBadUsage, PrintsOneLineAndExitsWithTwo)
@@ -63,16 +63,15 @@ TEST_P(CalculatorCliBadUsage, PrintsOneLineAndExitsWithTwo)
     EXPECT_TRUE(result.err.startsWith("kalvo-cli: ")) << result.err.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CalculatorCliBadUsage,
-    testing::Values(BadUsage{"NoArguments", {}}, BadUsage{"UnknownProgram", {"nosuch", "RC"}},
-                    BadUsage{"UnknownTopology", {"rc", "Butterworth"}},
-                    BadUsage{"UnknownTopologyNumber", {"rc", "9"}},
-                    BadUsage{"MissingTopology", {"rc"}},
-                    BadUsage{"UnknownOption", {"rc", "RC", "--fast"}},
-                    BadUsage{"RadiansOutsideXy", {"rc", "RC", "--rad"}},
-                    BadUsage{"TooManyValues", {"rc", "RC", "1", "2", "3", "4", "5", "6", "7"}}),
-    [](const testing::TestParamInfo<BadUsage>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CalculatorCliBadUsage,
+                         testing::Values(BadUsage{"NoArguments", {}}, BadUsage{"UnknownProgram", {"nosuch", "RC"}},
+                                         BadUsage{"UnknownTopology", {"rc", "Butterworth"}},
+                                         BadUsage{"UnknownTopologyNumber", {"rc", "9"}},
+                                         BadUsage{"MissingTopology", {"rc"}},
+                                         BadUsage{"UnknownOption", {"rc", "RC", "--fast"}},
+                                         BadUsage{"RadiansOutsideXy", {"rc", "RC", "--rad"}},
+                                         BadUsage{"TooManyValues", {"rc", "RC", "1", "2", "3", "4", "5", "6", "7"}}),
+                         [](const testing::TestParamInfo<BadUsage>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kalvo::test

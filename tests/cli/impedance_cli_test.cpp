@@ -31,7 +31,7 @@ struct TopologyCase {
     const char* start; // the report's first line after the leading newline
 };
 
-class ImpedanceCliTopology : public testing::TestWithParam<TopologyCase> {};
+class ImpedanceCliTopology : public testing::TestWithParam<TopologyCase> { };
 
 // Every topology answers by its button text or its number; fields left out keep
 // the topology's default text (t = 35 and er = 4.3, T = 0, rho = 0.0175 and ur = 1).

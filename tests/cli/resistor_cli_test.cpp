@@ -12,7 +12,7 @@ struct ResistorRun {
     const char* output;
 };
 
-class ResistorCli : public testing::TestWithParam<ResistorRun> {};
+class ResistorCli : public testing::TestWithParam<ResistorRun> { };
 
 // Parallel panel, parallel table, serial panel, serial table, separated by "----".
 TEST_P(ResistorCli, PrintsBothPanelsAndTables)
@@ -68,7 +68,7 @@ struct OptionRun {
     DecadeRange range;
 };
 
-class ResistorCliOptions : public testing::TestWithParam<OptionRun> {};
+class ResistorCliOptions : public testing::TestWithParam<OptionRun> { };
 
 // The options choose the series and range in any order and case; "-1" after --range
 // is the range, not the nominal value.
@@ -87,14 +87,20 @@ TEST_P(ResistorCliOptions, SearchTheChosenSeriesAndRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, ResistorCliOptions,
-    testing::Values(OptionRun{"BeforeTheValueInAnyCase", {"resistor", "--series", " e3 ", "--range", "0", "0.47"},
-                              0.47, ESeries::E3, DecadeRange::SameDecade},
-                    OptionRun{"AfterTheValue", {"resistor", "4700", "--range", "3 DECADES", "--series", "E96"}, 4700,
-                              ESeries::E96, DecadeRange::ThreeDecades},
-                    OptionRun{"RangeMinusOne", {"resistor", "4700", "--range", "-1"}, 4700, ESeries::E12,
-                              DecadeRange::LowerDecade},
-                    OptionRun{"RangePlusOne", {"resistor", "--range", "+1", "4700"}, 4700, ESeries::E12,
-                              DecadeRange::HigherDecade}),
+    testing::Values(
+        OptionRun{"BeforeTheValueInAnyCase",
+                  {"resistor", "--series", " e3 ", "--range", "0", "0.47"},
+                  0.47,
+                  ESeries::E3,
+                  DecadeRange::SameDecade},
+        OptionRun{"AfterTheValue",
+                  {"resistor", "4700", "--range", "3 DECADES", "--series", "E96"},
+                  4700,
+                  ESeries::E96,
+                  DecadeRange::ThreeDecades},
+        OptionRun{"RangeMinusOne", {"resistor", "4700", "--range", "-1"}, 4700, ESeries::E12, DecadeRange::LowerDecade},
+        OptionRun{
+            "RangePlusOne", {"resistor", "--range", "+1", "4700"}, 4700, ESeries::E12, DecadeRange::HigherDecade}),
     [](const testing::TestParamInfo<OptionRun>& info) { return std::string(info.param.name); });
 
 struct BadUsage {
@@ -102,7 +108,7 @@ struct BadUsage {
     QStringList args;
 };
 
-class ResistorCliBadUsage : public testing::TestWithParam<BadUsage> {};
+class ResistorCliBadUsage : public testing::TestWithParam<BadUsage> { };
 
 // Bad usage is one line on standard error, nothing on standard output, exit code 2.
 TEST_P(ResistorCliBadUsage, PrintsOneLineAndExitsWithTwo)
@@ -114,14 +120,14 @@ TEST_P(ResistorCliBadUsage, PrintsOneLineAndExitsWithTwo)
     EXPECT_TRUE(result.err.startsWith("kalvo-cli: ")) << result.err.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ResistorCliBadUsage,
-    testing::Values(BadUsage{"NoValue", {"resistor"}}, BadUsage{"TwoValues", {"resistor", "1", "2"}},
-                    BadUsage{"UnknownOption", {"resistor", "100", "--tolerance", "1"}},
-                    BadUsage{"UnknownSeries", {"resistor", "100", "--series", "E192"}},
-                    BadUsage{"UnknownRange", {"resistor", "100", "--range", "4 Decades"}},
-                    BadUsage{"MissingRange", {"resistor", "100", "--range"}}),
-    [](const testing::TestParamInfo<BadUsage>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ResistorCliBadUsage,
+                         testing::Values(BadUsage{"NoValue", {"resistor"}},
+                                         BadUsage{"TwoValues", {"resistor", "1", "2"}},
+                                         BadUsage{"UnknownOption", {"resistor", "100", "--tolerance", "1"}},
+                                         BadUsage{"UnknownSeries", {"resistor", "100", "--series", "E192"}},
+                                         BadUsage{"UnknownRange", {"resistor", "100", "--range", "4 Decades"}},
+                                         BadUsage{"MissingRange", {"resistor", "100", "--range"}}),
+                         [](const testing::TestParamInfo<BadUsage>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace kalvo::test

@@ -54,8 +54,8 @@ void HostileCalculatorWindowTest::goShowsTheReportOfTheFields()
             for (int n = 1; n <= program->layout.inputRows; ++n)
                 field(n)->setText(hostile.text);
             clickGo();
-            const QString context = QStringLiteral("%1 with %2").arg(QLatin1String(topology.buttonText),
-                                                                     QLatin1String(hostile.name));
+            const QString context
+                = QStringLiteral("%1 with %2").arg(QLatin1String(topology.buttonText), QLatin1String(hostile.name));
             QVERIFY2(panelText() == expectedReport(*program, topology), qPrintable(context));
         }
     }

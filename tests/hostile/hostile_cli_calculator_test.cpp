@@ -42,7 +42,7 @@ void forEveryTopology(Check check)
             }
 }
 
-class HostileFieldText : public testing::TestWithParam<HostileText> {};
+class HostileFieldText : public testing::TestWithParam<HostileText> { };
 
 TEST_P(HostileFieldText, EveryTopologyPrintsTheWindowsReport)
 {
@@ -83,7 +83,7 @@ struct HostileArguments {
     QStringList args;
 };
 
-class HostileUsage : public testing::TestWithParam<HostileArguments> {};
+class HostileUsage : public testing::TestWithParam<HostileArguments> { };
 
 TEST_P(HostileUsage, EndsInOneUsageLine)
 {
@@ -99,13 +99,11 @@ const QString longWord(kLongTextLength, QLatin1Char('x'));
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, HostileUsage,
-    testing::Values(HostileArguments{"LongProgram", {longWord}},
-                    HostileArguments{"LongTopology", {"rc", longWord}},
+    testing::Values(HostileArguments{"LongProgram", {longWord}}, HostileArguments{"LongTopology", {"rc", longWord}},
                     HostileArguments{"NestedTopology", {"rc", nestedBrackets("1")}},
                     HostileArguments{"LongOption", {"ee", "1", "--" + longWord}},
                     HostileArguments{"TooManyValues", {"rc", "RC", "1", "2", "3", "4", "5", "6", "7"}},
-                    HostileArguments{"EmptyProgram", {""}},
-                    HostileArguments{"BlankTopology", {"xy", " \t "}},
+                    HostileArguments{"EmptyProgram", {""}}, HostileArguments{"BlankTopology", {"xy", " \t "}},
                     HostileArguments{"HugeTopologyNumber", {"impedance", "1e308"}},
                     HostileArguments{"BinsNotANumber", {"stat", "7", "--bins", "nan"}},
                     HostileArguments{"BinsHuge", {"stat", "7", "--bins", "1e308"}},

@@ -49,7 +49,7 @@ struct DataFileCase {
     QByteArray expectedErr;
 };
 
-class HostileDataFile : public testing::TestWithParam<DataFileCase> {};
+class HostileDataFile : public testing::TestWithParam<DataFileCase> { };
 
 TEST_P(HostileDataFile, LoadsWhatTheLinesSay)
 {
@@ -71,23 +71,23 @@ TEST_P(HostileDataFile, LoadsWhatTheLinesSay)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileDataFile,
-    testing::Values(
-        DataFileCase{"Empty", "", "", ""},
-        DataFileCase{"BlankLines", "\n \n\t\r\n", dataLines({"0\t0", "0\t0", "0\t0"}), ""},
-        DataFileCase{"NulBytes", QByteArray("1 2\n\0\n3\0 4\n5 6\n", 15),
-                     dataLines({"1\t2", "0\t0", "3\t0", "5\t6"}), ""},
-        DataFileCase{"CrLf", "1 2\r\n3 4\r\nEND\r\n5 6\r\n", dataLines({"1\t2", "3\t4"}), ""},
-        DataFileCase{"NoFinalNewline", "1 2\n3 4", dataLines({"1\t2", "3\t4"}), ""},
-        DataFileCase{"BytesBeyondAscii", "\xff\xfe 1\n\xc3\xa4 2\n7 \x80\n", dataLines({"0\t0", "0\t0", "7\t0"}), ""},
-        DataFileCase{"SpecialNumbers", "nan inf\n-0 1e-320\n1e308 -inf\n",
-                     dataLines({"nan\tinf", "-0\t9.99989e-321", "1e+308\t-inf"}), ""},
-        DataFileCase{"EndlessDigits", "1 2\n" + QByteArray(kEndlessLineBytes, '7') + "\n3 4\n",
-                     dataLines({"1\t2", "inf\t0", "3\t4"}), ""},
-        DataFileCase{"EndlessLineWithoutNewline", "1 2\n" + QByteArray(kEndlessLineBytes, 'x'),
-                     dataLines({"1\t2", "0\t0"}), ""},
-        DataFileCase{"TerminatorFarIntoAnEndlessLine",
-                     "1 2\n" + QByteArray(kEndlessLineBytes, ' ') + "END\n3 4\n", dataLines({"1\t2"}), ""},
-        DataFileCase{"HundredThousandLines", manyLines(), loadedLines(1025), kListFilled}),
+    testing::Values(DataFileCase{"Empty", "", "", ""},
+                    DataFileCase{"BlankLines", "\n \n\t\r\n", dataLines({"0\t0", "0\t0", "0\t0"}), ""},
+                    DataFileCase{"NulBytes", QByteArray("1 2\n\0\n3\0 4\n5 6\n", 15),
+                                 dataLines({"1\t2", "0\t0", "3\t0", "5\t6"}), ""},
+                    DataFileCase{"CrLf", "1 2\r\n3 4\r\nEND\r\n5 6\r\n", dataLines({"1\t2", "3\t4"}), ""},
+                    DataFileCase{"NoFinalNewline", "1 2\n3 4", dataLines({"1\t2", "3\t4"}), ""},
+                    DataFileCase{"BytesBeyondAscii", "\xff\xfe 1\n\xc3\xa4 2\n7 \x80\n",
+                                 dataLines({"0\t0", "0\t0", "7\t0"}), ""},
+                    DataFileCase{"SpecialNumbers", "nan inf\n-0 1e-320\n1e308 -inf\n",
+                                 dataLines({"nan\tinf", "-0\t9.99989e-321", "1e+308\t-inf"}), ""},
+                    DataFileCase{"EndlessDigits", "1 2\n" + QByteArray(kEndlessLineBytes, '7') + "\n3 4\n",
+                                 dataLines({"1\t2", "inf\t0", "3\t4"}), ""},
+                    DataFileCase{"EndlessLineWithoutNewline", "1 2\n" + QByteArray(kEndlessLineBytes, 'x'),
+                                 dataLines({"1\t2", "0\t0"}), ""},
+                    DataFileCase{"TerminatorFarIntoAnEndlessLine",
+                                 "1 2\n" + QByteArray(kEndlessLineBytes, ' ') + "END\n3 4\n", dataLines({"1\t2"}), ""},
+                    DataFileCase{"HundredThousandLines", manyLines(), loadedLines(1025), kListFilled}),
     [](const testing::TestParamInfo<DataFileCase>& info) { return info.param.name; });
 
 TEST(HostileDataFileName, NonAsciiNameLoads)
@@ -119,7 +119,7 @@ TEST(HostileDataFileName, UnreadableFilesAreNamedInOneMessage)
     }
 }
 
-class HostileNominal : public testing::TestWithParam<HostileText> {};
+class HostileNominal : public testing::TestWithParam<HostileText> { };
 
 // A nominal value outside the searchable range gets the message in both panels; a
 // searchable one, however it is written, the search of its value.
@@ -148,7 +148,7 @@ struct FormulaCase {
     QByteArray out;
 };
 
-class HostileFormula : public testing::TestWithParam<FormulaCase> {};
+class HostileFormula : public testing::TestWithParam<FormulaCase> { };
 
 TEST_P(HostileFormula, GivesAResultOrAnError)
 {
@@ -164,23 +164,26 @@ const QString kHundredThousandDigits(kLongTextLength, QLatin1Char('1'));
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, HostileFormula,
-    testing::Values(FormulaCase{"NotANumber", {"nan"}, 1, kSyntaxError},
-                    FormulaCase{"Infinity", {"--real", "inf"}, 1, kSyntaxError},
-                    FormulaCase{"NegativeZero", {"--real", "-0"}, 0, "-0\n"},
-                    FormulaCase{"Subnormal", {"--real", "1e-320"}, 0, "9.9998886718268301e-321\n"},
-                    FormulaCase{"Empty", {""}, 0, "0 0\n"},
-                    FormulaCase{"Blanks", {"   "}, 0, "0 0\n"},
-                    FormulaCase{"Tab", {"\t"}, 1, "error 1: Syntax\n"},
-                    FormulaCase{"BeyondAscii", {QString::fromUtf8("\u00b5\u03a9")}, 1, kSyntaxError},
-                    FormulaCase{"HundredThousandDigits", {"--real", kHundredThousandDigits}, 1,
-                                "error 203: Infinite Result (Overflow)\n"},
-                    FormulaCase{"HundredThousandCharacterDefinition", {"--define", "a=" + kHundredThousandDigits, "a"}, 1,
-                                "error 305: Argument too big\n"},
-                    FormulaCase{"HundredNestedBrackets", {nestedBrackets("1", 100)}, 0, "1 0\n"},
-                    FormulaCase{"TenThousandNestedBrackets", {nestedBrackets("1")}, 1,
-                                "error 306: Stackdepth too high\n"},
-                    FormulaCase{"TenThousandNestedBracketsDefined", {"--define", "a=" + nestedBrackets("1"), "a"}, 1,
-                                "error 306: Stackdepth too high\n"}),
+    testing::Values(
+        FormulaCase{"NotANumber", {"nan"}, 1, kSyntaxError},
+        FormulaCase{"Infinity", {"--real", "inf"}, 1, kSyntaxError},
+        FormulaCase{"NegativeZero", {"--real", "-0"}, 0, "-0\n"},
+        FormulaCase{"Subnormal", {"--real", "1e-320"}, 0, "9.9998886718268301e-321\n"},
+        FormulaCase{"Empty", {""}, 0, "0 0\n"}, FormulaCase{"Blanks", {"   "}, 0, "0 0\n"},
+        FormulaCase{"Tab", {"\t"}, 1, "error 1: Syntax\n"},
+        FormulaCase{"BeyondAscii", {QString::fromUtf8("\u00b5\u03a9")}, 1, kSyntaxError},
+        FormulaCase{
+            "HundredThousandDigits", {"--real", kHundredThousandDigits}, 1, "error 203: Infinite Result (Overflow)\n"},
+        FormulaCase{"HundredThousandCharacterDefinition",
+                    {"--define", "a=" + kHundredThousandDigits, "a"},
+                    1,
+                    "error 305: Argument too big\n"},
+        FormulaCase{"HundredNestedBrackets", {nestedBrackets("1", 100)}, 0, "1 0\n"},
+        FormulaCase{"TenThousandNestedBrackets", {nestedBrackets("1")}, 1, "error 306: Stackdepth too high\n"},
+        FormulaCase{"TenThousandNestedBracketsDefined",
+                    {"--define", "a=" + nestedBrackets("1"), "a"},
+                    1,
+                    "error 306: Stackdepth too high\n"}),
     [](const testing::TestParamInfo<FormulaCase>& info) { return info.param.name; });
 
 } // namespace

@@ -27,8 +27,8 @@ void HostileResistorWindowTest::goShowsTheSearchOrTheMessage()
     QVERIFY(nominal && parallel && serial);
     for (const test::HostileText& hostile : test::hostileTexts()) {
         nominal->setText(hostile.text);
-        const SearchReport expected =
-            searchReport(runSearch(nominalFromText(nominal->text()), ESeries::E12, DecadeRange::TwoDecades));
+        const SearchReport expected
+            = searchReport(runSearch(nominalFromText(nominal->text()), ESeries::E12, DecadeRange::TwoDecades));
         window.findChild<QPushButton*>(QStringLiteral("pbGo"))->click();
         QVERIFY2(parallel->toPlainText() == expected.parallelText, hostile.name);
         QVERIFY2(serial->toPlainText() == expected.serialText, hostile.name);

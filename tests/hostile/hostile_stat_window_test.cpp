@@ -33,7 +33,8 @@ private Q_SLOTS:
     void unwritableReportPathIsShown();
 
 private:
-    template <typename T> T* child(const QString& name) const
+    template <typename T>
+    T* child(const QString& name) const
     {
         T* widget = window->findChild<T*>(name);
         if (widget == nullptr)

@@ -50,8 +50,8 @@ int fillerThatSplitsTable(const QString& before)
         auto document = paginated(filler(lines) + before + table);
         const double top = tableTop(*document);
         document->documentLayout()->documentSize();
-        const double bottom = top + document->documentLayout()->frameBoundingRect(
-                                        document->rootFrame()->childFrames().front()).height();
+        const double bottom = top
+            + document->documentLayout()->frameBoundingRect(document->rootFrame()->childFrames().front()).height();
         if (static_cast<int>(top / pageHeight) != static_cast<int>(bottom / pageHeight))
             return lines;
     }
@@ -91,8 +91,8 @@ private slots:
     void headingsAreNumberedWithTheirPages()
     {
         const QString breakBefore = QStringLiteral(" style=\"page-break-before: always\"");
-        auto document = paginated("<h1>Intro</h1><h2>First</h2><h2>Second</h2><h1" + breakBefore +
-                                  ">Next</h1>" + filler(30) + "<h2>Late</h2><h3>not listed</h3>");
+        auto document = paginated("<h1>Intro</h1><h2>First</h2><h2>Second</h2><h1" + breakBefore + ">Next</h1>"
+                                  + filler(30) + "<h2>Late</h2><h3>not listed</h3>");
         kalvo::numberHeadings(*document);
         const QList<kalvo::Heading> headings = kalvo::collectHeadings(*document);
         const QList<kalvo::Heading> expected{{1, QString::fromUtf8("1\u2003Intro"), 1},

@@ -1,5 +1,5 @@
-#include "ee_program.h"
 #include "calculator_window_test.h"
+#include "ee_program.h"
 
 #include <QAction>
 #include <QFile>
@@ -31,7 +31,6 @@ private Q_SLOTS:
     void switchingRestoresTheInputsOfEachTopology();
     void moreDigitsPrintsSmallValuesInFixedForm();
     void everySchematicIsDrawn();
-
 };
 
 void EeWindowTest::init()
@@ -78,7 +77,7 @@ void EeWindowTest::hasTheEeLayout()
     QVERIFY(window->findChild<QLineEdit*>(QStringLiteral("lineEdit_6")) == nullptr);
     QVERIFY(window->findChild<QRadioButton*>(QStringLiteral("radioButton_10")) == nullptr);
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("label_pic9")) == nullptr);
-    const QStringList buttons{"Scope Probe",     "Board Crosstalk", "Cable Crosstalk",
+    const QStringList buttons{"Scope Probe",      "Board Crosstalk", "Cable Crosstalk",
                               "Ribbon Crosstalk", "Bulk Decoupling", "HF Decoupling",
                               "Digital Spectrum", "Digital Line",    "Platinum RTD"};
     for (int n = 1; n <= 9; ++n)
@@ -115,11 +114,13 @@ void EeWindowTest::platinumRtdConvertsOnReturn()
     clickTopology(9);
     typeInto(2, QStringLiteral("100"));
     QTest::keyClick(field(2), Qt::Key_Return);
-    QCOMPARE(panelText(), QStringLiteral("a\t= 3.9083E-3\nb\t= -5.775E-7\nc\t= -4.183E-12\n"
-                                         "\nRt\t= 1385.055    \t[Ohm]\tRTD resistance at temperature T"));
+    QCOMPARE(panelText(),
+             QStringLiteral("a\t= 3.9083E-3\nb\t= -5.775E-7\nc\t= -4.183E-12\n"
+                            "\nRt\t= 1385.055    \t[Ohm]\tRTD resistance at temperature T"));
     typeInto(1, QStringLiteral("1385.055"));
     QTest::keyClick(field(1), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(panelText(), QStringLiteral("\nPlease enter a correct value for ether R or T but not both at the same time!"));
+    QCOMPARE(panelText(),
+             QStringLiteral("\nPlease enter a correct value for ether R or T but not both at the same time!"));
 }
 
 void EeWindowTest::digitalSpectrumHidesRowsThreeToFive()

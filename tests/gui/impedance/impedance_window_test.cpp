@@ -1,6 +1,6 @@
+#include "calculator_window_test.h"
 #include "impedance_descriptions.h"
 #include "impedance_program.h"
-#include "calculator_window_test.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -32,7 +32,6 @@ private Q_SLOTS:
     void switchingRestoresEachTopologysInputs();
     void returnInAFieldComputesTheCheckedTopology();
     void moreDigitsPrintsFifteenDigitsDownToAThousandth();
-
 };
 
 void ImpedanceWindowTest::init()
@@ -79,10 +78,10 @@ void ImpedanceWindowTest::placesTheGroupFrameAndGoButton()
 void ImpedanceWindowTest::buttonsStandInGroupOrderTallEnoughForTheirLetters()
 {
     auto* layout = child<QVBoxLayout>(QStringLiteral("verticalLayout"));
-    const QStringList expected = {"radioButton_1 Microstrip",     "radioButton_8 Emb. Microstrip",
-                                  "radioButton_2 Stripline",      "radioButton_3 Offset Stripline",
-                                  "radioButton_9 Differential",   "radioButton_4 Wire above GND",
-                                  "radioButton_5 Twisted Pair",   "radioButton_6 Coax",
+    const QStringList expected = {"radioButton_1 Microstrip",   "radioButton_8 Emb. Microstrip",
+                                  "radioButton_2 Stripline",    "radioButton_3 Offset Stripline",
+                                  "radioButton_9 Differential", "radioButton_4 Wire above GND",
+                                  "radioButton_5 Twisted Pair", "radioButton_6 Coax",
                                   "radioButton_7 Skin Effect"};
     QStringList shown;
     for (int i = 0; i < layout->count(); ++i)
@@ -118,8 +117,7 @@ void ImpedanceWindowTest::topologyShowsItsDescriptionDefaultsLabelsAndPicture_da
     QTest::newRow("Skin Effect") << 7 << text(skinEffectDescription) << QStringList{"d", "rho", "ur", "f"}
                                  << QStringList{"", "0.0175", "1", "", ""};
     QTest::newRow("Emb. Microstrip") << 8 << text(embeddedMicrostripDescription)
-                                     << QStringList{"b", "b1", "w", "t", "er"}
-                                     << QStringList{"", "", "", "35", "4.3"};
+                                     << QStringList{"b", "b1", "w", "t", "er"} << QStringList{"", "", "", "35", "4.3"};
     QTest::newRow("Differential") << 9 << text(differentialDescription) << QStringList{"d", "S", "Zo"}
                                   << QStringList{"", "", "", "", ""};
 }

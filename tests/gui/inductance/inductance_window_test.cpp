@@ -1,5 +1,5 @@
-#include "inductance_program.h"
 #include "calculator_window_test.h"
+#include "inductance_program.h"
 
 #include <QAction>
 #include <QLabel>
@@ -28,7 +28,6 @@ private Q_SLOTS:
     void moreDigitsUseFifteenDigitsAndTheLowerExponentLimit();
     void typedValuesReplaceTheDefaultsAndAreRemembered();
     void welcomeTextIsShownOnlyOnce();
-
 };
 
 void InductanceWindowTest::init()
@@ -48,8 +47,8 @@ void InductanceWindowTest::startsWithTheWelcomeTextOverTheCircularLoop()
     QVERIFY(child<QRadioButton>(QStringLiteral("radioButton_1"))->isChecked());
     QVERIFY(panelText().startsWith(
         QLatin1String("\n Inductance of a simple wire is about  10nH/cm  or  1uH/m,\n for wires with diameter")));
-    QVERIFY(panelText().endsWith(
-        QLatin1String(" A\t[m2]\tMagnetical path cross area\n l\t[m]\tMagnetical path length")));
+    QVERIFY(
+        panelText().endsWith(QLatin1String(" A\t[m2]\tMagnetical path cross area\n l\t[m]\tMagnetical path length")));
     QCOMPARE(label(1)->text(), QStringLiteral("d"));
     QCOMPARE(label(2)->text(), QStringLiteral("x"));
     QVERIFY(field(2)->isVisible());
@@ -64,9 +63,9 @@ void InductanceWindowTest::listsTheNineTopologiesInOrderWithinTheGroup()
 {
     auto* group = child<QWidget>(QStringLiteral("groupBox"));
     QCOMPARE(group->geometry(), QRect(180, 5, 131, 190));
-    const QStringList texts{"Circular Loop",    "Rectangular Loop", "Mutual Ind. 1",
-                            "Mutual Ind. 2",    "Single Layer Coil", "Multi Layer Coil",
-                            "Optimized Coil",   "Toroid",           "Shielding"};
+    const QStringList texts{"Circular Loop",     "Rectangular Loop", "Mutual Ind. 1",  "Mutual Ind. 2",
+                            "Single Layer Coil", "Multi Layer Coil", "Optimized Coil", "Toroid",
+                            "Shielding"};
     QRadioButton* previous = nullptr;
     for (int n = 1; n <= texts.size(); ++n) {
         auto* button = child<QRadioButton>(QStringLiteral("radioButton_%1").arg(n));
@@ -106,8 +105,7 @@ void InductanceWindowTest::topologyShowsItsLabelsInputsAndDefaults_data()
                             << "Toroid Inductance\n";
     QTest::newRow("Shielding") << 9 << QStringList{"d", "rho", "ur", "f", "s"}
                                << QStringList{"", "0.0175", "1.0", "", ""} << "HF shielding effect\n";
-    QTest::newRow("Circular Loop") << 1 << QStringList{"d", "x"} << QStringList{"", ""}
-                                   << "Circular Loop Inductance\n";
+    QTest::newRow("Circular Loop") << 1 << QStringList{"d", "x"} << QStringList{"", ""} << "Circular Loop Inductance\n";
 }
 
 // Rows beyond the topology's inputs are hidden with empty labels.

@@ -100,9 +100,9 @@ void MatchWindowTest::engineOutOfMemoryIsReportedAndClosesTheWindow_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("no engine") << EngineFactory([] { return std::shared_ptr<FormulaEngine>(); })
                                << QStringLiteral("Out of Memory\n (Calc Object)");
-    QTest::newRow("no variable table")
-        << EngineFactory([] { return std::make_shared<FormulaEngine>(std::numeric_limits<std::size_t>::max()); })
-        << QStringLiteral("Out of Memory\n (Calc Object Vars)");
+    QTest::newRow("no variable table") << EngineFactory([] {
+        return std::make_shared<FormulaEngine>(std::numeric_limits<std::size_t>::max());
+    }) << QStringLiteral("Out of Memory\n (Calc Object Vars)");
 }
 
 void MatchWindowTest::engineOutOfMemoryIsReportedAndClosesTheWindow()

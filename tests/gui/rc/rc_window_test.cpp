@@ -38,7 +38,6 @@ private Q_SLOTS:
     void reclickingTheCheckedTopologyDiscardsTheReport();
     void mtbfShowsSixRowsAndOtherTopologiesHideTheRest();
     void f1HandsTheHelpDocumentToTheDesktop();
-
 };
 
 void RcWindowTest::init()

@@ -118,7 +118,8 @@ private Q_SLOTS:
     void f1HandsTheHelpDocumentToTheDesktop();
 
 private:
-    template <typename T> T* child(const char* name) const
+    template <typename T>
+    T* child(const char* name) const
     {
         T* widget = window->findChild<T*>(QLatin1String(name));
         if (widget == nullptr)
@@ -472,7 +473,8 @@ void StatWindowTest::equalValuesFillTheFirstBar()
     add(QStringLiteral("4 1"));
     add(QStringLiteral("4 2"));
     clickRadio("radioButton_11");
-    QVERIFY(panelText().endsWith(QLatin1String("\n\nAll Xi are equal (Binwith 0): every Xi is counted in the first bin.")));
+    QVERIFY(
+        panelText().endsWith(QLatin1String("\n\nAll Xi are equal (Binwith 0): every Xi is counted in the first bin.")));
     const QList<QGraphicsRectItem*> rects = bars();
     QCOMPARE(rects.size(), 10);
     QCOMPARE(rects[0]->toolTip(), QStringLiteral("4...4\n2 Xi inside"));
@@ -516,7 +518,8 @@ void StatWindowTest::reportSavedAndLoadedAgain()
     QCOMPARE(column(0), (QStringList{"0", "1", "2"}));
     QCOMPARE(column(1), (QStringList{"0", "2", "2"}));
     QCOMPARE(column(3), (QStringList{"0", "0", "0"}));
-    QVERIFY(panelText().startsWith(QLatin1String("\nTo load data from file you need a textfile where X and Y values\n")));
+    QVERIFY(
+        panelText().startsWith(QLatin1String("\nTo load data from file you need a textfile where X and Y values\n")));
     QVERIFY(panelText().endsWith(QLatin1String("\n1\t0\n2\t0.5\n3\t0.96\nEND")));
 
     ShownFileDialog again;

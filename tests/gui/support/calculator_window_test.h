@@ -23,7 +23,8 @@ protected:
     void openWindow(const Program& program);
     void closeWindow();
 
-    template <typename T> T* child(const QString& name) const
+    template <typename T>
+    T* child(const QString& name) const
     {
         T* widget = window->findChild<T*>(name);
         if (widget == nullptr)

@@ -24,7 +24,6 @@ private Q_SLOTS:
     void inputFailureOnlyForUsedInputs();
     void angleChoiceIsSharedAndReadAtGo();
     void moreDigitsUsesFifteenDecimals();
-
 };
 
 void XyWindowTest::init()

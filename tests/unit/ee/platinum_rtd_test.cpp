@@ -19,9 +19,12 @@ constexpr Reference references[] = {
     {-200, 18.52008}, {-100, 60.25584}, {0, 100.0}, {100, 138.5055}, {400, 247.092}, {850, 390.481125},
 };
 
-const RtdCoefficients& en60751() { return *rtdCoefficients(3850); }
+const RtdCoefficients& en60751()
+{
+    return *rtdCoefficients(3850);
+}
 
-class En60751Test : public testing::TestWithParam<Reference> {};
+class En60751Test : public testing::TestWithParam<Reference> { };
 
 TEST_P(En60751Test, Pt100AndPt1000GiveTheReferenceResistances)
 {

@@ -50,22 +50,14 @@ struct FunctionReference {
 TEST(ComplexCrossCheck, ElementaryFunctionsAgreeWithStdComplex)
 {
     const FunctionReference functions[] = {
-        {"SQRT", [](Complex z) { return std::sqrt(z); }},
-        {"LOG", [](Complex z) { return std::log(z); }},
-        {"LOG10", [](Complex z) { return std::log10(z); }},
-        {"EXP", [](Complex z) { return std::exp(z); }},
-        {"SIN", [](Complex z) { return std::sin(z); }},
-        {"COS", [](Complex z) { return std::cos(z); }},
-        {"TAN", [](Complex z) { return std::tan(z); }},
-        {"SINH", [](Complex z) { return std::sinh(z); }},
-        {"COSH", [](Complex z) { return std::cosh(z); }},
-        {"TANH", [](Complex z) { return std::tanh(z); }},
-        {"ASIN", [](Complex z) { return std::asin(z); }},
-        {"ACOS", [](Complex z) { return std::acos(z); }},
-        {"ATAN", [](Complex z) { return std::atan(z); }},
-        {"ASINH", [](Complex z) { return std::asinh(z); }},
-        {"ACOSH", [](Complex z) { return std::acosh(z); }},
-        {"ATANH", [](Complex z) { return std::atanh(z); }},
+        {"SQRT", [](Complex z) { return std::sqrt(z); }},   {"LOG", [](Complex z) { return std::log(z); }},
+        {"LOG10", [](Complex z) { return std::log10(z); }}, {"EXP", [](Complex z) { return std::exp(z); }},
+        {"SIN", [](Complex z) { return std::sin(z); }},     {"COS", [](Complex z) { return std::cos(z); }},
+        {"TAN", [](Complex z) { return std::tan(z); }},     {"SINH", [](Complex z) { return std::sinh(z); }},
+        {"COSH", [](Complex z) { return std::cosh(z); }},   {"TANH", [](Complex z) { return std::tanh(z); }},
+        {"ASIN", [](Complex z) { return std::asin(z); }},   {"ACOS", [](Complex z) { return std::acos(z); }},
+        {"ATAN", [](Complex z) { return std::atan(z); }},   {"ASINH", [](Complex z) { return std::asinh(z); }},
+        {"ACOSH", [](Complex z) { return std::acosh(z); }}, {"ATANH", [](Complex z) { return std::atanh(z); }},
     };
     const FormulaEngine engine(16);
     for (const FunctionReference& function : functions)
@@ -91,8 +83,7 @@ TEST(ComplexCrossCheck, OperatorsAgreeWithStdComplex)
                     expectClose(evaluate(engine, left + "*" + right), a * b, left + "*" + right);
                     expectClose(evaluate(engine, left + "/" + right), a / b, left + "/" + right);
                     expectClose(evaluate(engine, left + "^" + right), std::pow(a, b), left + "^" + right);
-                    expectClose(evaluate(engine, left + "//" + right), a * b / (a + b),
-                                left + "//" + right);
+                    expectClose(evaluate(engine, left + "//" + right), a * b / (a + b), left + "//" + right);
                 }
 }
 

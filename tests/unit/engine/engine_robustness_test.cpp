@@ -82,7 +82,7 @@ TEST(EngineRobustness, RandomInputSmokeTest)
         for (int i = lengths(random); i > 0; --i) {
             const int pick = picks(random);
             input += pick < static_cast<int>(alphabet.size()) ? alphabet[static_cast<std::size_t>(pick)]
-                                                             : static_cast<char>(bytes(random));
+                                                              : static_cast<char>(bytes(random));
         }
         fuzzEngineOnce(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
 

@@ -21,16 +21,36 @@ inline std::string caseName(std::string_view formula, std::size_t index)
             continue;
         }
         switch (c) {
-        case '+': name += "Plus"; break;
-        case '-': name += "Minus"; break;
-        case '*': name += "Times"; break;
-        case '/': name += "Over"; break;
-        case '^': name += "Pow"; break;
-        case '(': name += "L"; break;
-        case ')': name += "R"; break;
-        case ' ': name += "Sp"; break;
-        case '.': name += "Dot"; break;
-        case ',': name += "Comma"; break;
+        case '+':
+            name += "Plus";
+            break;
+        case '-':
+            name += "Minus";
+            break;
+        case '*':
+            name += "Times";
+            break;
+        case '/':
+            name += "Over";
+            break;
+        case '^':
+            name += "Pow";
+            break;
+        case '(':
+            name += "L";
+            break;
+        case ')':
+            name += "R";
+            break;
+        case ' ':
+            name += "Sp";
+            break;
+        case '.':
+            name += "Dot";
+            break;
+        case ',':
+            name += "Comma";
+            break;
         default: {
             char hex[4];
             std::snprintf(hex, sizeof hex, "x%02X", c);
@@ -50,7 +70,7 @@ struct RealCase {
 
 // Formulas evaluated with evaluateReal; the test itself is in parser_test.cpp, the
 // cases are instantiated wherever they belong.
-class RealValue : public testing::TestWithParam<RealCase> {};
+class RealValue : public testing::TestWithParam<RealCase> { };
 
 struct ComplexCase {
     std::string_view formula;

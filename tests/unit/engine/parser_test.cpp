@@ -21,48 +21,30 @@ TEST_P(RealValue, EvaluatesTo)
 }
 
 // How the real evaluator reads numbers, implicit products, signs and priorities.
-INSTANTIATE_TEST_SUITE_P(Reading, RealValue, testing::Values(
-    RealCase{"2(3+4)", 14},          // a bracket after a value multiplies
-    RealCase{"2PI", 2 * pi},
-    RealCase{"PI(2)", 2 * pi},
-    RealCase{"1 000", 1000},         // spaces inside a number are skipped
-    RealCase{"2 3", 23},
-    RealCase{"1,5", 1.5},
-    RealCase{".5", 0.5},
-    RealCase{",5", 0.5},
-    RealCase{". 5", 0.5},
-    RealCase{"1 000,5", 1000.5},
-    RealCase{"0.1", 0.1},            // read correctly rounded
-    RealCase{"123456789012345678901234567890", 1.2345678901234568e29},
-    RealCase{"", 0},
-    RealCase{"   ", 0},
-    RealCase{"( )", 0}),
-    nameOf<RealCase>);
+INSTANTIATE_TEST_SUITE_P(Reading, RealValue,
+                         testing::Values(RealCase{"2(3+4)", 14}, // a bracket after a value multiplies
+                                         RealCase{"2PI", 2 * pi}, RealCase{"PI(2)", 2 * pi},
+                                         RealCase{"1 000", 1000}, // spaces inside a number are skipped
+                                         RealCase{"2 3", 23}, RealCase{"1,5", 1.5}, RealCase{".5", 0.5},
+                                         RealCase{",5", 0.5}, RealCase{". 5", 0.5}, RealCase{"1 000,5", 1000.5},
+                                         RealCase{"0.1", 0.1}, // read correctly rounded
+                                         RealCase{"123456789012345678901234567890", 1.2345678901234568e29},
+                                         RealCase{"", 0}, RealCase{"   ", 0}, RealCase{"( )", 0}),
+                         nameOf<RealCase>);
 
-INSTANTIATE_TEST_SUITE_P(SignsAndPriorities, RealValue, testing::Values(
-    RealCase{"-2^2", 4},             // signs bind before every binary operator
-    RealCase{"2^-1", 0.5},
-    RealCase{"2^3^2", 64},           // left grouping
-    RealCase{"8/2/2", 2},
-    RealCase{"10-4-3", 3},
-    RealCase{"2+3*4", 14},
-    RealCase{"2*3+4*5", 26},
-    RealCase{"2^3//6", 8.0 * 6.0 / 14.0},
-    RealCase{"1E3^2", 1e6},          // the exponent operator binds first
-    RealCase{"1.5E3", 1500},
-    RealCase{"1.5 e 3", 1500},
-    RealCase{"2E-3", 0.002},
-    RealCase{"-2E3", -2000},
-    RealCase{"2*-3", -6},
-    RealCase{"2--3", 5},
-    RealCase{"-(-2)", 2},
-    RealCase{"+3", 3},
-    RealCase{"--3", 3},
-    RealCase{"5%3", 2},
-    RealCase{"-5%3", -2}),
-    nameOf<RealCase>);
+INSTANTIATE_TEST_SUITE_P(SignsAndPriorities, RealValue,
+                         testing::Values(RealCase{"-2^2", 4}, // signs bind before every binary operator
+                                         RealCase{"2^-1", 0.5}, RealCase{"2^3^2", 64}, // left grouping
+                                         RealCase{"8/2/2", 2}, RealCase{"10-4-3", 3}, RealCase{"2+3*4", 14},
+                                         RealCase{"2*3+4*5", 26}, RealCase{"2^3//6", 8.0 * 6.0 / 14.0},
+                                         RealCase{"1E3^2", 1e6}, // the exponent operator binds first
+                                         RealCase{"1.5E3", 1500}, RealCase{"1.5 e 3", 1500}, RealCase{"2E-3", 0.002},
+                                         RealCase{"-2E3", -2000}, RealCase{"2*-3", -6}, RealCase{"2--3", 5},
+                                         RealCase{"-(-2)", 2}, RealCase{"+3", 3}, RealCase{"--3", 3},
+                                         RealCase{"5%3", 2}, RealCase{"-5%3", -2}),
+                         nameOf<RealCase>);
 
-class ParserError : public testing::TestWithParam<ErrorCase> {};
+class ParserError : public testing::TestWithParam<ErrorCase> { };
 
 TEST_P(ParserError, GivesCode)
 {
@@ -72,49 +54,38 @@ TEST_P(ParserError, GivesCode)
     EXPECT_EQ(value, 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Syntax, ParserError, testing::Values(
-    ErrorCase{"(2)(3)", EngineError::Syntax},
-    ErrorCase{"1.2.3", EngineError::Syntax},
-    ErrorCase{"5.", EngineError::Syntax},
-    ErrorCase{"5. ", EngineError::Syntax},
-    ErrorCase{".", EngineError::Syntax},
-    ErrorCase{".+1", EngineError::Syntax},
-    ErrorCase{"()", EngineError::Syntax},
-    ErrorCase{"(2))", EngineError::Syntax},      // a lone ")" reaches the number reader
-    ErrorCase{")", EngineError::Syntax},
-    ErrorCase{"2*/3", EngineError::Syntax},
-    ErrorCase{"*2", EngineError::Syntax},
-    ErrorCase{"-", EngineError::Syntax},
-    ErrorCase{"2 SQRT(4)", EngineError::Syntax}, // no implicit product before a function
-    ErrorCase{"(1)2", EngineError::Syntax},
-    ErrorCase{"#", EngineError::Syntax},
-    ErrorCase{"2\t+1", EngineError::Syntax},
-    ErrorCase{"2^^3", EngineError::Syntax}),
+INSTANTIATE_TEST_SUITE_P(
+    Syntax, ParserError,
+    testing::Values(ErrorCase{"(2)(3)", EngineError::Syntax}, ErrorCase{"1.2.3", EngineError::Syntax},
+                    ErrorCase{"5.", EngineError::Syntax}, ErrorCase{"5. ", EngineError::Syntax},
+                    ErrorCase{".", EngineError::Syntax}, ErrorCase{".+1", EngineError::Syntax},
+                    ErrorCase{"()", EngineError::Syntax},
+                    ErrorCase{"(2))", EngineError::Syntax}, // a lone ")" reaches the number reader
+                    ErrorCase{")", EngineError::Syntax}, ErrorCase{"2*/3", EngineError::Syntax},
+                    ErrorCase{"*2", EngineError::Syntax}, ErrorCase{"-", EngineError::Syntax},
+                    ErrorCase{"2 SQRT(4)", EngineError::Syntax}, // no implicit product before a function
+                    ErrorCase{"(1)2", EngineError::Syntax}, ErrorCase{"#", EngineError::Syntax},
+                    ErrorCase{"2\t+1", EngineError::Syntax}, ErrorCase{"2^^3", EngineError::Syntax}),
     nameOf<ErrorCase>);
 
-INSTANTIATE_TEST_SUITE_P(OperatorAtEnd, ParserError, testing::Values(
-    ErrorCase{"2+", EngineError::Syntax},
-    ErrorCase{"2-", EngineError::Syntax},
-    ErrorCase{"2*", EngineError::Syntax},
-    ErrorCase{"2/", EngineError::Syntax},
-    ErrorCase{"2%", EngineError::Syntax},
-    ErrorCase{"2^", EngineError::Syntax},
-    ErrorCase{"2//", EngineError::Syntax},
-    ErrorCase{"2nPr", EngineError::Syntax},
-    ErrorCase{"2nCr", EngineError::Syntax},
-    ErrorCase{"2E", EngineError::Syntax},
-    ErrorCase{"2e ", EngineError::Syntax}),
-    nameOf<ErrorCase>);
+INSTANTIATE_TEST_SUITE_P(OperatorAtEnd, ParserError,
+                         testing::Values(ErrorCase{"2+", EngineError::Syntax}, ErrorCase{"2-", EngineError::Syntax},
+                                         ErrorCase{"2*", EngineError::Syntax}, ErrorCase{"2/", EngineError::Syntax},
+                                         ErrorCase{"2%", EngineError::Syntax}, ErrorCase{"2^", EngineError::Syntax},
+                                         ErrorCase{"2//", EngineError::Syntax}, ErrorCase{"2nPr", EngineError::Syntax},
+                                         ErrorCase{"2nCr", EngineError::Syntax}, ErrorCase{"2E", EngineError::Syntax},
+                                         ErrorCase{"2e ", EngineError::Syntax}),
+                         nameOf<ErrorCase>);
 
-INSTANTIATE_TEST_SUITE_P(BracketsAndNames, ParserError, testing::Values(
-    ErrorCase{"((2)", EngineError::BracketLogic},
-    ErrorCase{"SQRT(4", EngineError::BracketLogic},
-    ErrorCase{"sin(1)", EngineError::UnknownName},  // names are case-sensitive
-    ErrorCase{"ABS (1)", EngineError::UnknownName},
-    ErrorCase{"ARG(1)", EngineError::UnknownName},  // complex evaluator only
-    ErrorCase{"x", EngineError::UnknownName},
-    ErrorCase{"2i", EngineError::UnknownName}),
-    nameOf<ErrorCase>);
+INSTANTIATE_TEST_SUITE_P(BracketsAndNames, ParserError,
+                         testing::Values(ErrorCase{"((2)", EngineError::BracketLogic},
+                                         ErrorCase{"SQRT(4", EngineError::BracketLogic},
+                                         ErrorCase{"sin(1)", EngineError::UnknownName}, // names are case-sensitive
+                                         ErrorCase{"ABS (1)", EngineError::UnknownName},
+                                         ErrorCase{"ARG(1)", EngineError::UnknownName}, // complex evaluator only
+                                         ErrorCase{"x", EngineError::UnknownName},
+                                         ErrorCase{"2i", EngineError::UnknownName}),
+                         nameOf<ErrorCase>);
 
 TEST(ParserVariables, ImplicitProductWithNamesAndLongestNameFirst)
 {
@@ -161,8 +132,7 @@ TEST(ParserLimits, ScanPositionBeyondOneHundredThousandIsInternalStructure)
     const FormulaEngine engine(16);
     double value = 0.0;
     EXPECT_EQ(engine.evaluateReal(std::string(100000, ' ') + "1", value), EngineError::None);
-    EXPECT_EQ(engine.evaluateReal(std::string(100001, ' ') + "1", value),
-              EngineError::InternalStructure);
+    EXPECT_EQ(engine.evaluateReal(std::string(100001, ' ') + "1", value), EngineError::InternalStructure);
 }
 
 } // namespace

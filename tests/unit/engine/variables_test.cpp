@@ -17,7 +17,7 @@ struct NameCase {
     EngineError code;
 };
 
-class VariableName : public testing::TestWithParam<NameCase> {};
+class VariableName : public testing::TestWithParam<NameCase> { };
 
 TEST_P(VariableName, IsCheckedOnDefinition)
 {
@@ -26,25 +26,19 @@ TEST_P(VariableName, IsCheckedOnDefinition)
     EXPECT_EQ(engine.variableCount(), GetParam().code == EngineError::None ? 1U : 0U);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, VariableName, testing::Values(
-    NameCase{"Pi", EngineError::None},   // reserved words are compared case-sensitively
-    NameCase{"_x", EngineError::None},
-    NameCase{"$a", EngineError::None},
-    NameCase{"x1", EngineError::None},
-    NameCase{"\xC3\xA4rger", EngineError::None},
-    NameCase{"abcdefghijklmnopqrstuvwxyz012345", EngineError::None},
-    NameCase{"abcdefghijklmnopqrstuvwxyz0123456", EngineError::VariableNotValid},
-    NameCase{"PI", EngineError::VariableNotValid},
-    NameCase{"i", EngineError::VariableNotValid},
-    NameCase{"E", EngineError::VariableNotValid},
-    NameCase{"e", EngineError::VariableNotValid},
-    NameCase{"LNGAMMA", EngineError::VariableNotValid},
-    NameCase{"dg", EngineError::VariableNotValid},
-    NameCase{"nCr", EngineError::VariableNotValid},
-    NameCase{"1x", EngineError::VariableNotValid},
-    NameCase{"a-b", EngineError::VariableNotValid},
-    NameCase{"a b", EngineError::VariableNotValid},
-    NameCase{"", EngineError::Syntax}),
+INSTANTIATE_TEST_SUITE_P(
+    Rules, VariableName,
+    testing::Values(NameCase{"Pi", EngineError::None}, // reserved words are compared case-sensitively
+                    NameCase{"_x", EngineError::None}, NameCase{"$a", EngineError::None},
+                    NameCase{"x1", EngineError::None}, NameCase{"\xC3\xA4rger", EngineError::None},
+                    NameCase{"abcdefghijklmnopqrstuvwxyz012345", EngineError::None},
+                    NameCase{"abcdefghijklmnopqrstuvwxyz0123456", EngineError::VariableNotValid},
+                    NameCase{"PI", EngineError::VariableNotValid}, NameCase{"i", EngineError::VariableNotValid},
+                    NameCase{"E", EngineError::VariableNotValid}, NameCase{"e", EngineError::VariableNotValid},
+                    NameCase{"LNGAMMA", EngineError::VariableNotValid}, NameCase{"dg", EngineError::VariableNotValid},
+                    NameCase{"nCr", EngineError::VariableNotValid}, NameCase{"1x", EngineError::VariableNotValid},
+                    NameCase{"a-b", EngineError::VariableNotValid}, NameCase{"a b", EngineError::VariableNotValid},
+                    NameCase{"", EngineError::Syntax}),
     [](const testing::TestParamInfo<NameCase>& info) { return caseName(info.param.formula, info.index); });
 
 TEST(VariableTable, HoldsAtMostItsCapacity)

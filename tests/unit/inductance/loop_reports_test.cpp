@@ -4,7 +4,7 @@
 namespace kalvo::inductance {
 namespace {
 
-class LoopReportTest : public testing::TestWithParam<ReportCase> {};
+class LoopReportTest : public testing::TestWithParam<ReportCase> { };
 
 // Reports are compared to the last character: tabs and padding line up the panel.
 TEST_P(LoopReportTest, GivesTheExactReport)
@@ -16,27 +16,31 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, LoopReportTest,
     testing::Values(
         // L = 2 pi 10 (ln 800 - 2) = 294.34 nH
-        ReportCase{"CircularLoopOneMillimetreWireTenCentimetreLoop", circularLoopReport, {"1", "100"},
+        ReportCase{"CircularLoopOneMillimetreWireTenCentimetreLoop",
+                   circularLoopReport,
+                   {"1", "100"},
                    "\nL\t= 294.3428     nH"},
-        ReportCase{"CircularLoopEmptyWireDiameterIsInfinite", circularLoopReport, {"", "100"},
-                   "\nL\t= +infinity    nH"},
+        ReportCase{
+            "CircularLoopEmptyWireDiameterIsInfinite", circularLoopReport, {"", "100"}, "\nL\t= +infinity    nH"},
         // L = 1.016e-8 * 20 ln 20 H = 608.73 nH
-        ReportCase{"RectangularLoopTenByTenInches", rectangularLoopReport, {"25.4", "254", "254"},
-                   "\nL\t= 608.7328     nH"},
+        ReportCase{
+            "RectangularLoopTenByTenInches", rectangularLoopReport, {"25.4", "254", "254"}, "\nL\t= 608.7328     nH"},
         // M = 5.08 * 1 * 1 / 2^3 = 0.635 nH
-        ReportCase{"LoopMutualTwoInchesApart", loopMutualReport, {"645.16", "645.16", "50.8"},
-                   "\nL\t= 0.6350       nH"},
-        ReportCase{"LoopMutualOneInchApartWarns", loopMutualReport, {"645.16", "645.16", "25.4"},
+        ReportCase{
+            "LoopMutualTwoInchesApart", loopMutualReport, {"645.16", "645.16", "50.8"}, "\nL\t= 0.6350       nH"},
+        ReportCase{"LoopMutualOneInchApartWarns",
+                   loopMutualReport,
+                   {"645.16", "645.16", "25.4"},
                    "\nL\t= 5.0800       nH\n\n**** Warning ****\nAccuracy is expected to be poor!"},
         // M = 600 * 250 / (1 + 2^2) / 1000 = 30 nH
-        ReportCase{"LineMutualSeparationTwiceHeight", lineMutualReport, {"2", "1", "600", "250"},
-                   "\nL\t= 30.0000      nH"},
+        ReportCase{
+            "LineMutualSeparationTwiceHeight", lineMutualReport, {"2", "1", "600", "250"}, "\nL\t= 30.0000      nH"},
         // s = h halves L x / 1000 = 50 nH
-        ReportCase{"LineMutualSeparationEqualsHeight", lineMutualReport, {"3", "3", "500", "100"},
-                   "\nL\t= 25.0000      nH"}),
+        ReportCase{
+            "LineMutualSeparationEqualsHeight", lineMutualReport, {"3", "3", "500", "100"}, "\nL\t= 25.0000      nH"}),
     caseName);
 
-class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const char*, bool>> {};
+class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const char*, bool>> { };
 
 // Loops of 1 and 4 square inches: the distance must exceed both square roots (1 and 2 in).
 TEST_P(LoopMutualAccuracyTest, WarnsUnlessTheDistanceExceedsBothLoopSizes)
@@ -49,8 +53,8 @@ TEST_P(LoopMutualAccuracyTest, WarnsUnlessTheDistanceExceedsBothLoopSizes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, LoopMutualAccuracyTest,
-                         testing::Values(std::tuple{"38.1", true}, std::tuple{"50.8", true},
-                                         std::tuple{"50.81", false}, std::tuple{"", true}));
+                         testing::Values(std::tuple{"38.1", true}, std::tuple{"50.8", true}, std::tuple{"50.81", false},
+                                         std::tuple{"", true}));
 
 } // namespace
 } // namespace kalvo::inductance

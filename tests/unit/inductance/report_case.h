@@ -16,9 +16,15 @@ struct ReportCase {
     const char* expected; // the whole report, or the part a boundary case looks for
 };
 
-inline void PrintTo(const ReportCase& c, std::ostream* os) { *os << c.name; }
+inline void PrintTo(const ReportCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-inline std::string caseName(const testing::TestParamInfo<ReportCase>& info) { return info.param.name; }
+inline std::string caseName(const testing::TestParamInfo<ReportCase>& info)
+{
+    return info.param.name;
+}
 
 // The report of c with four digits and the exponent form at or below 0.01.
 inline std::string reportOf(const ReportCase& c, NumberFormat format = {4, 0.01})

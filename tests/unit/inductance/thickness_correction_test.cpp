@@ -15,7 +15,7 @@ struct CorrectionCase {
     bool doubtful;
 };
 
-class ThicknessCorrectionTest : public testing::TestWithParam<CorrectionCase> {};
+class ThicknessCorrectionTest : public testing::TestWithParam<CorrectionCase> { };
 
 TEST_P(ThicknessCorrectionTest, LooksUpInterpolatesAndClamps)
 {

@@ -4,7 +4,7 @@
 namespace kalvo::inductance {
 namespace {
 
-class ToroidShieldingReportTest : public testing::TestWithParam<ReportCase> {};
+class ToroidShieldingReportTest : public testing::TestWithParam<ReportCase> { };
 
 TEST_P(ToroidShieldingReportTest, GivesTheExactReport)
 {
@@ -15,34 +15,46 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, ToroidShieldingReportTest,
     testing::Values(
         // L1 = 100 pi 100 25e-6 / 0.02 = 39.27 nH; L2 = mu0 100 0.005 / (2 pi) ln(25 / 15) = 51.08 nH
-        ReportCase{"ToroidInNanohenry", toroidReport, {"20", "5", "5", "10", "1.0"},
+        ReportCase{"ToroidInNanohenry",
+                   toroidReport,
+                   {"20", "5", "5", "10", "1.0"},
                    "\nL1\t= 39.2699     \t[nH]\tRound cross section Inductance\n"
                    "\nL2\t= 51.0826     \t[nH]\tRectangular cross section Inductance"},
         // L1 = 999.91 nH stays in nH, although L2 is above 1000 nH
-        ReportCase{"ToroidJustBelowOneMicrohenry", toroidReport, {"20", "5", "5", "50", "1.0185"},
+        ReportCase{"ToroidJustBelowOneMicrohenry",
+                   toroidReport,
+                   {"20", "5", "5", "50", "1.0185"},
                    "\nL1\t= 999.9100    \t[nH]\tRound cross section Inductance\n"
                    "\nL2\t= 1300.6897   \t[nH]\tRectangular cross section Inductance"},
         // L1 = 1000.007 nH switches both lines to uH
-        ReportCase{"ToroidJustAboveOneMicrohenry", toroidReport, {"20", "5", "5", "50", "1.0186"},
+        ReportCase{"ToroidJustAboveOneMicrohenry",
+                   toroidReport,
+                   {"20", "5", "5", "50", "1.0186"},
                    "\nL1\t= 1.0000      \t[uH]\tRound cross section Inductance\n"
                    "\nL2\t= 1.3008      \t[uH]\tRectangular cross section Inductance"},
         // copper at 1 MHz: skin depth 0.0666 mm, e^(0.2 / 0.0666) = 20.2 (26.1 dB);
         // slot: 20 log10(299.79 m / 0.02 m) = 83.5 dB
-        ReportCase{"ShieldingSlotAttenuatesMore", shieldingReport, {"0.2", "0.0175", "1.0", "1e6", "10"},
+        ReportCase{"ShieldingSlotAttenuatesMore",
+                   shieldingReport,
+                   {"0.2", "0.0175", "1.0", "1e6", "10"},
                    "\nds\t= 0.0666      \t[mm]\tSkin depth \n"
                    "Hx/Ho\t= 20.1648     \t[]\tMagnetic field attenuation\n"
                    "Hx/Ho\t= -26.0919    \t[dB]\tMagnetic field attenuation\n"
                    "Hx/Hs\t= 83.5158     \t[dB]\tSlot field attenuation (Worst case)\n"
                    "\nShield thickness is dominant, try to increase shield thickness for better results."},
         // a 1 m slot at 100 MHz: 20 log10(2.998 / 2) = 3.5 dB
-        ReportCase{"ShieldingSlotDominant", shieldingReport, {"0.2", "0.0175", "1.0", "100e6", "1000"},
+        ReportCase{"ShieldingSlotDominant",
+                   shieldingReport,
+                   {"0.2", "0.0175", "1.0", "100e6", "1000"},
                    "\nds\t= 6.6579E-3   \t[mm]\tSkin depth \n"
                    "Hx/Ho\t= 11.1156E12 \t[]\tMagnetic field attenuation\n"
                    "Hx/Ho\t= -260.9187   \t[dB]\tMagnetic field attenuation\n"
                    "Hx/Hs\t= 3.5158      \t[dB]\tSlot field attenuation (Worst case)\n"
                    "\nSlot length is dominant, try to shorten the slots for better results."},
         // wavelength 1 m: a 0.5 m slot no longer attenuates
-        ReportCase{"ShieldingSlotOfHalfAWavelength", shieldingReport, {"0.2", "0.0175", "1.0", "299792458", "500"},
+        ReportCase{"ShieldingSlotOfHalfAWavelength",
+                   shieldingReport,
+                   {"0.2", "0.0175", "1.0", "299792458", "500"},
                    "\nds\t= 3.8453E-3   \t[mm]\tSkin depth \n"
                    "Hx/Ho\t= 38.7616E21 \t[]\tMagnetic field attenuation\n"
                    "Hx/Ho\t= -451.7680   \t[dB]\tMagnetic field attenuation\n"
@@ -59,10 +71,10 @@ TEST(ShieldingReport, SlotLongerThanHalfAWavelengthDoesNotAttenuate)
 // With more digits every number has up to 16 significant digits.
 TEST(ToroidReport, MoreDigitsPrintFifteenDecimals)
 {
-    const std::string report =
-        reportOf({"", toroidReport, {"20", "5", "5", "10", "1.0"}, ""}, NumberFormat{15, 0.001});
-    EXPECT_EQ(report, "\nL1\t= 39.26990816987242\t[nH]\tRound cross section Inductance\n"
-                      "\nL2\t= 51.08256237659908\t[nH]\tRectangular cross section Inductance");
+    const std::string report = reportOf({"", toroidReport, {"20", "5", "5", "10", "1.0"}, ""}, NumberFormat{15, 0.001});
+    EXPECT_EQ(report,
+              "\nL1\t= 39.26990816987242\t[nH]\tRound cross section Inductance\n"
+              "\nL2\t= 51.08256237659908\t[nH]\tRectangular cross section Inductance");
 }
 
 } // namespace

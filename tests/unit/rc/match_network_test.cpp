@@ -19,9 +19,12 @@ struct MatchCase {
     std::string expected;
 };
 
-void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MatchCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class MatchReport : public testing::TestWithParam<MatchCase> {};
+class MatchReport : public testing::TestWithParam<MatchCase> { };
 
 // Whole reports, to the last character, on a fresh engine as the window creates it.
 TEST_P(MatchReport, GivesTheExactReport)
@@ -34,65 +37,79 @@ TEST_P(MatchReport, GivesTheExactReport)
     EXPECT_EQ(GetParam().report(input).toStdString(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RealPath, MatchReport,
-    testing::Values(
-        // Symmetric pad: R1 = R3 = Z (di - 1)/(di + 1), R2 = 2 Z di/(di^2 - 1), di = 10^(6/20).
-        MatchCase{"TSymmetricSixDecibels", tMatchReport, {"-6", "50", "50"},
-                  "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
-                  "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
-                  "Possible Solution:\nR1   = 16.614      \t[Ohm]\nR2   = 66.931      \t[Ohm]\n"
-                  "R3   = 16.614      \t[Ohm]"},
-        MatchCase{"PiSymmetricSixDecibels", piMatchReport, {"-6", "50", "50"},
-                  "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
-                  "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
-                  "Possible Solution:\nR1   = 150.476     \t[Ohm]\nR2   = 37.352      \t[Ohm]\n"
-                  "R3   = 150.476     \t[Ohm]"},
-        // 50 to 75 ohm needs at least 3.959 dB: kmax = k/(1 + sqrt(1 - 1/k)) with k = 1.5.
-        MatchCase{"TLossBelowTheLowestPossible", tMatchReport, {"-3", "50", "75"},
-                  "\nd\t= -3.000      \t[db] or 0.708        []\nZe\t= 50.000      \t[Ohm]\n"
-                  "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
-                  "No Possible Solution, choose lower d"},
-        MatchCase{"TFiftyToSeventyFiveOhm", tMatchReport, {"-6", "50", "75"},
-                  "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
-                  "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
-                  "Possible Solution:\nR1   = 9.915        \t[Ohm]\nR2   = 60.200      \t[Ohm]\n"
-                  "R3   = 44.972      \t[Ohm]"},
-        MatchCase{"PiLossBelowTheLowestPossible", piMatchReport, {"-1", "50", "75"},
-                  "\nd\t= -1.000      \t[db] or 0.891        []\nZe\t= 50.000      \t[Ohm]\n"
-                  "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
-                  "No Possible Solution, choose lower d"}),
-    [](const testing::TestParamInfo<MatchCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(RealPath, MatchReport,
+                         testing::Values(
+                             // Symmetric pad: R1 = R3 = Z (di - 1)/(di + 1), R2 = 2 Z di/(di^2 - 1), di = 10^(6/20).
+                             MatchCase{"TSymmetricSixDecibels",
+                                       tMatchReport,
+                                       {"-6", "50", "50"},
+                                       "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
+                                       "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
+                                       "Possible Solution:\nR1   = 16.614      \t[Ohm]\nR2   = 66.931      \t[Ohm]\n"
+                                       "R3   = 16.614      \t[Ohm]"},
+                             MatchCase{"PiSymmetricSixDecibels",
+                                       piMatchReport,
+                                       {"-6", "50", "50"},
+                                       "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
+                                       "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
+                                       "Possible Solution:\nR1   = 150.476     \t[Ohm]\nR2   = 37.352      \t[Ohm]\n"
+                                       "R3   = 150.476     \t[Ohm]"},
+                             // 50 to 75 ohm needs at least 3.959 dB: kmax = k/(1 + sqrt(1 - 1/k)) with k = 1.5.
+                             MatchCase{"TLossBelowTheLowestPossible",
+                                       tMatchReport,
+                                       {"-3", "50", "75"},
+                                       "\nd\t= -3.000      \t[db] or 0.708        []\nZe\t= 50.000      \t[Ohm]\n"
+                                       "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
+                                       "No Possible Solution, choose lower d"},
+                             MatchCase{"TFiftyToSeventyFiveOhm",
+                                       tMatchReport,
+                                       {"-6", "50", "75"},
+                                       "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
+                                       "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
+                                       "Possible Solution:\nR1   = 9.915        \t[Ohm]\nR2   = 60.200      \t[Ohm]\n"
+                                       "R3   = 44.972      \t[Ohm]"},
+                             MatchCase{"PiLossBelowTheLowestPossible",
+                                       piMatchReport,
+                                       {"-1", "50", "75"},
+                                       "\nd\t= -1.000      \t[db] or 0.891        []\nZe\t= 50.000      \t[Ohm]\n"
+                                       "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
+                                       "No Possible Solution, choose lower d"}),
+                         [](const testing::TestParamInfo<MatchCase>& info) { return std::string(info.param.name); });
 
 // Element values checked against the same formulas in complex arithmetic (Python):
 // T, Za = 50+10i: 15.4998-4.1715i, 65.8116-4.1914i, 17.1724+12.0907i.
 INSTANTIATE_TEST_SUITE_P(
     ComplexPath, MatchReport,
-    testing::Values(
-        MatchCase{"TComplexLoad", tMatchReport, {"-6", "50", "50+10i"},
-                  std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
-                              "R1\t= 15.500       + -4.172      \ti  [Ohm]\n"
-                              "R2\t= 65.812       + -4.191      \ti  [Ohm]\n"
-                              "R3\t= 17.172       + 12.091      \ti  [Ohm]")
-                      + complexFooter},
-        MatchCase{"PiComplexLoad", piMatchReport, {"-6", "50", "50+10i"},
-                  std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
-                              "R1\t= 111.038      + -49.063     \ti  [Ohm]\n"
-                              "R2\t= 37.352       + 9.976        \ti  [Ohm]\n"
-                              "R3\t= 142.303      + 70.557      \ti  [Ohm]")
-                      + complexFooter},
-        // A formula input takes the engine path even when its value is real.
-        MatchCase{"TFormulaInput", tMatchReport, {"-6", "50", "25*2"},
-                  std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
-                              "R1\t= 16.614       + 0.0         \ti  [Ohm]\n"
-                              "R2\t= 66.931       + 0.0         \ti  [Ohm]\n"
-                              "R3\t= 16.614       + 0.0         \ti  [Ohm]")
-                      + complexFooter},
-        MatchCase{"TEmptyLossFails", tMatchReport, {"", "50", "50+10i"}, failureLine},
-        MatchCase{"PiZeroLossFails", piMatchReport, {"0", "50", "50+10i"}, failureLine},
-        MatchCase{"TEmptyImpedanceFails", tMatchReport, {"-6", "", "50"}, failureLine},
-        MatchCase{"PiUnknownNameFails", piMatchReport, {"-6", "50", "50+x"}, failureLine},
-        MatchCase{"TCharacterOutsideLatin1Fails", tMatchReport, {"-6", "50", "50\u03a9"}, failureLine}),
+    testing::Values(MatchCase{"TComplexLoad",
+                              tMatchReport,
+                              {"-6", "50", "50+10i"},
+                              std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
+                                          "R1\t= 15.500       + -4.172      \ti  [Ohm]\n"
+                                          "R2\t= 65.812       + -4.191      \ti  [Ohm]\n"
+                                          "R3\t= 17.172       + 12.091      \ti  [Ohm]")
+                                  + complexFooter},
+                    MatchCase{"PiComplexLoad",
+                              piMatchReport,
+                              {"-6", "50", "50+10i"},
+                              std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
+                                          "R1\t= 111.038      + -49.063     \ti  [Ohm]\n"
+                                          "R2\t= 37.352       + 9.976        \ti  [Ohm]\n"
+                                          "R3\t= 142.303      + 70.557      \ti  [Ohm]")
+                                  + complexFooter},
+                    // A formula input takes the engine path even when its value is real.
+                    MatchCase{"TFormulaInput",
+                              tMatchReport,
+                              {"-6", "50", "25*2"},
+                              std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
+                                          "R1\t= 16.614       + 0.0         \ti  [Ohm]\n"
+                                          "R2\t= 66.931       + 0.0         \ti  [Ohm]\n"
+                                          "R3\t= 16.614       + 0.0         \ti  [Ohm]")
+                                  + complexFooter},
+                    MatchCase{"TEmptyLossFails", tMatchReport, {"", "50", "50+10i"}, failureLine},
+                    MatchCase{"PiZeroLossFails", piMatchReport, {"0", "50", "50+10i"}, failureLine},
+                    MatchCase{"TEmptyImpedanceFails", tMatchReport, {"-6", "", "50"}, failureLine},
+                    MatchCase{"PiUnknownNameFails", piMatchReport, {"-6", "50", "50+x"}, failureLine},
+                    MatchCase{"TCharacterOutsideLatin1Fails", tMatchReport, {"-6", "50", "50\u03a9"}, failureLine}),
     [](const testing::TestParamInfo<MatchCase>& info) { return std::string(info.param.name); });
 
 std::string variable(const FormulaEngine& engine, std::string_view name)
@@ -138,9 +155,7 @@ TEST(MatchLongInputs, TextsUpToTheEngineLimitWorkAndLongerOnesFail)
     const QString reference = tMatchReport(input);
 
     // "(" + text + ")" of exactly the longest formula the engine stores.
-    const auto padded = [](int length) {
-        return QStringLiteral("50+10i") + QString(length - 6, QLatin1Char(' '));
-    };
+    const auto padded = [](int length) { return QStringLiteral("50+10i") + QString(length - 6, QLatin1Char(' ')); };
     const int longest = static_cast<int>(FormulaEngine::maxFormulaLength) - 2;
     input.texts = QStringList{"-6", QStringLiteral("50") + QString(200, QLatin1Char(' ')), padded(longest)};
     EXPECT_EQ(tMatchReport(input), reference);

@@ -32,13 +32,12 @@ TEST_P(PrintfFormat, MatchesPrintfInTheCLocale)
     EXPECT_EQ(printfFixed(x, 4), cPrintf("%.4lf", x));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, PrintfFormat,
-    testing::Values(0.0, -0.0, 1.0, -30.0, 4700.0, 4970.0, 99999.99999949, 100000.0, 123456.5, 999999.5,
-                    1e6, 1e-4, 0.0001234565, 0.47, 2.5, 0.125, 1e-5, 4.4e-11, -0.6000000000000001,
-                    8.2e-3, 1e15, 1e150, 1e-150, 1.7976931348623157e308, 5e-324,
-                    std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                    std::nan("")));
+INSTANTIATE_TEST_SUITE_P(Values, PrintfFormat,
+                         testing::Values(0.0, -0.0, 1.0, -30.0, 4700.0, 4970.0, 99999.99999949, 100000.0, 123456.5,
+                                         999999.5, 1e6, 1e-4, 0.0001234565, 0.47, 2.5, 0.125, 1e-5, 4.4e-11,
+                                         -0.6000000000000001, 8.2e-3, 1e15, 1e150, 1e-150, 1.7976931348623157e308,
+                                         5e-324, std::numeric_limits<double>::infinity(),
+                                         -std::numeric_limits<double>::infinity(), std::nan("")));
 
 // Qt adopts the user's locale at start-up; a German LC_NUMERIC must not turn the
 // decimal point into a comma.

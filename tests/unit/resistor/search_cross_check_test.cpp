@@ -32,8 +32,7 @@ void offer(TopTenList& list, const TopTenRecord& candidate)
         if (r.index1 == candidate.index2 && r.index2 == candidate.index1 && r.factor1 == candidate.factor2
             && r.factor2 == candidate.factor1)
             return;
-        if (r.index2 == 0 && candidate.index2 == 0 && r.index1 == candidate.index1
-            && r.factor1 == candidate.factor1)
+        if (r.index2 == 0 && candidate.index2 == 0 && r.index1 == candidate.index1 && r.factor1 == candidate.factor1)
             return;
         if (r.difference > list[largest].difference)
             largest = i;
@@ -63,8 +62,8 @@ Reference plainSearch(Connection connection, double nominal, ESeries series, Dec
         for (int i1 = 1; i1 <= h; ++i1)
             for (const double f2 : factors)
                 for (int i2 = 0; i2 <= h; ++i2) {
-                    const TopTenRecord candidate{std::fabs(value(connection, f1 * e[i1], f2 * e[i2]) - nominal),
-                                                 f1, f2, i1, i2};
+                    const TopTenRecord candidate{std::fabs(value(connection, f1 * e[i1], f2 * e[i2]) - nominal), f1, f2,
+                                                 i1, i2};
                     offer(result.topTen, candidate);
                     if (candidate.difference < result.best.difference)
                         result.best = candidate;
@@ -108,13 +107,12 @@ TEST(SearchCrossCheck, EqualsPlainSearchForEverySeriesAndRange)
                 const SearchResult fast = runSearch(nominal, series, range);
                 for (const Connection connection : {Connection::Serial, Connection::Parallel}) {
                     const Reference plain = plainSearch(connection, nominal, series, range);
-                    const ConnectionResult& found =
-                        connection == Connection::Serial ? fast.serial : fast.parallel;
+                    const ConnectionResult& found = connection == Connection::Serial ? fast.serial : fast.parallel;
                     ASSERT_EQ(found.topTen, plain.topTen)
                         << nominal << ' ' << seriesName(series) << ' ' << decadeRangeName(range)
                         << (connection == Connection::Serial ? " serial" : " parallel");
-                    ASSERT_EQ(found.best, plain.best) << nominal << ' ' << seriesName(series) << ' '
-                                                      << decadeRangeName(range);
+                    ASSERT_EQ(found.best, plain.best)
+                        << nominal << ' ' << seriesName(series) << ' ' << decadeRangeName(range);
                 }
             }
 }

@@ -28,7 +28,7 @@ struct ReportCase {
     const char* serialRows;
 };
 
-class SearchReportExamples : public testing::TestWithParam<ReportCase> {};
+class SearchReportExamples : public testing::TestWithParam<ReportCase> { };
 
 TEST_P(SearchReportExamples, ShowsExactTextsAndRows)
 {
@@ -99,13 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "2.2e+06\t0\t144.4442%\n1e+06\t1e+06\t122.2220%\n1e+06\t0\t11.1110%\n0\t0\t-100.0000%"}),
     [](const testing::TestParamInfo<ReportCase>& info) { return info.param.name; });
 
-class UnsearchableNominal : public testing::TestWithParam<const char*> {};
+class UnsearchableNominal : public testing::TestWithParam<const char*> { };
 
 // Nothing non-finite is searched, cast or sorted: both panels ask for a usable value.
 TEST_P(UnsearchableNominal, SaysSoInBothPanelsAndLeavesTheTablesEmpty)
 {
-    const SearchResult result =
-        runSearch(nominalFromText(QString::fromUtf8(GetParam())), ESeries::E96, DecadeRange::ThreeDecades);
+    const SearchResult result
+        = runSearch(nominalFromText(QString::fromUtf8(GetParam())), ESeries::E96, DecadeRange::ThreeDecades);
     EXPECT_FALSE(result.searchable);
     EXPECT_EQ(result.serial.topTen, TopTenList{});
     EXPECT_EQ(result.parallel.topTen, TopTenList{});
@@ -119,8 +119,8 @@ TEST_P(UnsearchableNominal, SaysSoInBothPanelsAndLeavesTheTablesEmpty)
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, UnsearchableNominal,
-                         testing::Values("", "0", "-0", "-4700", "abc", "nan", "inf", "-inf", "1e308",
-                                         "1.0000001e150", "9.9e-151", "1e-320"));
+                         testing::Values("", "0", "-0", "-4700", "abc", "nan", "inf", "-inf", "1e308", "1.0000001e150",
+                                         "9.9e-151", "1e-320"));
 
 TEST(NominalFromText, ReadsNumbersAndGivesZeroOtherwise)
 {
@@ -151,8 +151,7 @@ TEST(SearchRangeLimits, GiveFiniteResultsEverywhere)
                 }
                 const SearchReport report = searchReport(result);
                 for (const QString& text : {report.parallelText, report.serialText})
-                    EXPECT_FALSE(text.contains(QLatin1String("nan")) || text.contains(QLatin1String("inf")))
-                        << nominal;
+                    EXPECT_FALSE(text.contains(QLatin1String("nan")) || text.contains(QLatin1String("inf"))) << nominal;
             }
 }
 

@@ -37,7 +37,7 @@ struct ReplacementCase {
     std::array<double, topTenSize> expected;
 };
 
-class TopTenReplacement : public testing::TestWithParam<ReplacementCase> {};
+class TopTenReplacement : public testing::TestWithParam<ReplacementCase> { };
 
 TEST_P(TopTenReplacement, ReplacesTheFirstOfTheLargestIfSmaller)
 {
@@ -57,16 +57,21 @@ TEST_P(TopTenReplacement, ReplacesTheFirstOfTheLargestIfSmaller)
 INSTANTIATE_TEST_SUITE_P(
     Cases, TopTenReplacement,
     testing::Values(
-        ReplacementCase{"EqualIsNotSmaller", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {10, 11}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        ReplacementCase{
+            "EqualIsNotSmaller", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {10, 11}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
         ReplacementCase{"LargestGoes", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {0.5}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0.5}},
-        ReplacementCase{"FirstOfEqualLargestGoes", {9, 2, 9, 4, 5, 6, 7, 9, 9, 1}, {3, 3, 3}, {3, 2, 3, 4, 5, 6, 7, 3, 9, 1}},
+        ReplacementCase{
+            "FirstOfEqualLargestGoes", {9, 2, 9, 4, 5, 6, 7, 9, 9, 1}, {3, 3, 3}, {3, 2, 3, 4, 5, 6, 7, 3, 9, 1}},
         ReplacementCase{"DescendingRunCyclesThroughSlots",
                         {10, 9, 8, 7, 6, 5, 4, 3, 2, 1},
                         {0.9, 0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1, 0.05, 0.04},
                         {0.04, 0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1, 0.05}},
-        ReplacementCase{"NewcomerIsReplacedWhileLargest", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {9.5, 9.4, 8.5, 8.4},
+        ReplacementCase{"NewcomerIsReplacedWhileLargest",
+                        {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+                        {9.5, 9.4, 8.5, 8.4},
                         {1, 2, 3, 4, 5, 6, 7, 8, 8.4, 8.5}},
-        ReplacementCase{"AllEqualFromTheLeft", {5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, {1, 2, 3}, {1, 2, 3, 5, 5, 5, 5, 5, 5, 5}}),
+        ReplacementCase{
+            "AllEqualFromTheLeft", {5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, {1, 2, 3}, {1, 2, 3, 5, 5, 5, 5, 5, 5, 5}}),
     [](const testing::TestParamInfo<ReplacementCase>& info) { return info.param.name; });
 
 struct RecordRun {
@@ -123,10 +128,10 @@ TEST(RankTopTen, SortsBySignedDifferenceKeepingTheOrderOfEqualOnes)
 {
     const std::array<double, 4> table{0, 1, 2, 5};
     TopTenList list;
-    list[0] = {0, 1, 1, 1, 2};  // 1 + 2 = 3 -> -1
-    list[1] = {0, 1, 1, 3, 0};  // 5 -> +1
-    list[2] = {0, 1, 1, 2, 3};  // 2 + 5 = 7 -> +3
-    list[3] = {0, 1, 1, 2, 1};  // 2 + 1 = 3 -> -1, after list[0]
+    list[0] = {0, 1, 1, 1, 2}; // 1 + 2 = 3 -> -1
+    list[1] = {0, 1, 1, 3, 0}; // 5 -> +1
+    list[2] = {0, 1, 1, 2, 3}; // 2 + 5 = 7 -> +3
+    list[3] = {0, 1, 1, 2, 1}; // 2 + 1 = 3 -> -1, after list[0]
     rankTopTen(list, Connection::Serial, 4, table);
     EXPECT_EQ(list[0], (TopTenRecord{3, 1, 1, 2, 3}));
     EXPECT_EQ(list[1], (TopTenRecord{1, 1, 1, 3, 0}));

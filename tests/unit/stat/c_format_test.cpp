@@ -22,20 +22,45 @@ std::string printfText(const char* format, double value)
 // The C library's printf is the reference (the tests run in the C locale).
 TEST(CFormat, LgMatchesPrintfForATableOfValues)
 {
-    const double values[] = {0.0, -0.0, 1.0, -1.5, 0.1 + 0.2, 1.0 / 3, 2.0 / 3, 100000, 999999, 999999.5,
-                             1e6, 1234567, 0.0001, 0.00001, 9.9999995e-5, 9.99999949e-5, 123.456789,
-                             1e100, -1e-100, 1.7976931348623157e308, 4.9e-324, 2.2250738585072014e-308,
-                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                             std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
-                             33.33333333, 0.5e-4, 5e-5, 12345.65, 1e15 + 0.3};
+    const double values[] = {0.0,
+                             -0.0,
+                             1.0,
+                             -1.5,
+                             0.1 + 0.2,
+                             1.0 / 3,
+                             2.0 / 3,
+                             100000,
+                             999999,
+                             999999.5,
+                             1e6,
+                             1234567,
+                             0.0001,
+                             0.00001,
+                             9.9999995e-5,
+                             9.99999949e-5,
+                             123.456789,
+                             1e100,
+                             -1e-100,
+                             1.7976931348623157e308,
+                             4.9e-324,
+                             2.2250738585072014e-308,
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(),
+                             -std::numeric_limits<double>::quiet_NaN(),
+                             33.33333333,
+                             0.5e-4,
+                             5e-5,
+                             12345.65,
+                             1e15 + 0.3};
     for (const double value : values)
         EXPECT_EQ(formatLg(value).toStdString(), printfText("%lg", value)) << value;
 }
 
 TEST(CFormat, FixedWidthMatchesPrintf)
 {
-    for (const double value : {1.84, 12.71, 63.66, 0.0, -1.005, 123456.789, 1e300,
-                               std::numeric_limits<double>::infinity()})
+    for (const double value :
+         {1.84, 12.71, 63.66, 0.0, -1.005, 123456.789, 1e300, std::numeric_limits<double>::infinity()})
         EXPECT_EQ(cFormat("%5.2lf", {value}).toStdString(), printfText("%5.2lf", value)) << value;
 }
 
@@ -46,9 +71,8 @@ TEST(CFormat, MixesTextIntegersAndPercentSigns)
     EXPECT_EQ(cFormat("a %lg b", {}), QStringLiteral("a  b")); // missing arguments write nothing
 }
 
-
 // scanf(text, "%lf %lf") in the C locale is the reference for the pair reader.
-class ScanPair : public ::testing::TestWithParam<const char*> {};
+class ScanPair : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(ScanPair, MatchesScanf)
 {
@@ -58,18 +82,19 @@ TEST_P(ScanPair, MatchesScanf)
     std::sscanf(text, "%lf %lf", &x, &y);
     const ValuePair pair = scanPair(text);
     const auto same = [](double a, double b) {
-        return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b));
+        return std::memcmp(&a, &b, sizeof a) == 0
+            || (std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b));
     };
     EXPECT_TRUE(same(pair.x, x)) << text << ": x " << pair.x << " instead of " << x;
     EXPECT_TRUE(same(pair.y, y)) << text << ": y " << pair.y << " instead of " << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ScanPair,
-    ::testing::Values("1 2", "  1.5\t\t-2.25 7 legend", "1,5 2", "1e 5", "1e+ 5", "1.5x 2", "0x1p3 2", "0x1.8 0X10",
-                      "-.5 .5", "+-1 2", "inf nan", "-INFINITY +Inf", "-nan 1", "1.e3 2", ". 3", "0x 3", "", "   ",
-                      "abc 1", "1e5e 2", "1e400 -1e400", "1e-400 2", "4.9e-324 1", "007 010",
-                      "1\r\n", "12345678901234567890123 0.000000000000000000000000001", "3\v4", "-0 -0"));
+INSTANTIATE_TEST_SUITE_P(Texts, ScanPair,
+                         ::testing::Values("1 2", "  1.5\t\t-2.25 7 legend", "1,5 2", "1e 5", "1e+ 5", "1.5x 2",
+                                           "0x1p3 2", "0x1.8 0X10", "-.5 .5", "+-1 2", "inf nan", "-INFINITY +Inf",
+                                           "-nan 1", "1.e3 2", ". 3", "0x 3", "", "   ", "abc 1", "1e5e 2",
+                                           "1e400 -1e400", "1e-400 2", "4.9e-324 1", "007 010", "1\r\n",
+                                           "12345678901234567890123 0.000000000000000000000000001", "3\v4", "-0 -0"));
 
 TEST(ScanDouble, MovesPastTheNumberOnly)
 {

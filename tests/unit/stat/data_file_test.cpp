@@ -45,7 +45,7 @@ void PrintTo(const DataCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class DataFile : public ::testing::TestWithParam<DataCase> {};
+class DataFile : public ::testing::TestWithParam<DataCase> { };
 
 TEST_P(DataFile, AppendsThePairsBeforeTheTerminator)
 {
@@ -62,19 +62,19 @@ TEST_P(DataFile, AppendsThePairsBeforeTheTerminator)
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, DataFile,
-    ::testing::Values(
-        DataCase{"Example", "1\t0\n2\t0.5\n3\t0.96\nEND\n", {{1, 0}, {2, 0.5}, {3, 0.96}}},
-        DataCase{"NoTerminatorNoFinalBreak", "1 2\n3 4", {{1, 2}, {3, 4}}},
-        DataCase{"LegendEndsTheData", "1 2\n3 4 legend\n5 6\n", {{1, 2}}},
-        DataCase{"CapitalEndIsData", "1 2\nEnd\n5 6\n", {{1, 2}, {0, 0}, {5, 6}}},
-        DataCase{"BlankAndTextLinesAreZero", "\n  \nabc\n7 8\n", {{0, 0}, {0, 0}, {0, 0}, {7, 8}}},
-        DataCase{"WindowsLineBreaksAndMoreColumns", "1 2 3\r\n4\t\t5 x\r\n", {{1, 2}, {4, 5}}},
-        DataCase{"EmptyFile", "", {}},
-        DataCase{"NulBytes", QByteArray("1 2\n\0\0\n3 4\n", 11), {{1, 2}, {0, 0}, {3, 4}}},
-        DataCase{"LongLineIsOneLine", "5 6 " + QByteArray(10000, 'x') + "\n7 8\n", {{5, 6}, {7, 8}}},
-        DataCase{"TerminatorAcrossAChunkBoundary", "1 1 " + QByteArray(4090, ' ') + "end\n2 2\n", {}},
-        DataCase{"TerminatorInALongLine", "1 1\n" + QByteArray(20000, ' ') + "END" + QByteArray(20000, ' ') + "\n2 2\n",
-                 {{1, 1}}}),
+    ::testing::Values(DataCase{"Example", "1\t0\n2\t0.5\n3\t0.96\nEND\n", {{1, 0}, {2, 0.5}, {3, 0.96}}},
+                      DataCase{"NoTerminatorNoFinalBreak", "1 2\n3 4", {{1, 2}, {3, 4}}},
+                      DataCase{"LegendEndsTheData", "1 2\n3 4 legend\n5 6\n", {{1, 2}}},
+                      DataCase{"CapitalEndIsData", "1 2\nEnd\n5 6\n", {{1, 2}, {0, 0}, {5, 6}}},
+                      DataCase{"BlankAndTextLinesAreZero", "\n  \nabc\n7 8\n", {{0, 0}, {0, 0}, {0, 0}, {7, 8}}},
+                      DataCase{"WindowsLineBreaksAndMoreColumns", "1 2 3\r\n4\t\t5 x\r\n", {{1, 2}, {4, 5}}},
+                      DataCase{"EmptyFile", "", {}},
+                      DataCase{"NulBytes", QByteArray("1 2\n\0\0\n3 4\n", 11), {{1, 2}, {0, 0}, {3, 4}}},
+                      DataCase{"LongLineIsOneLine", "5 6 " + QByteArray(10000, 'x') + "\n7 8\n", {{5, 6}, {7, 8}}},
+                      DataCase{"TerminatorAcrossAChunkBoundary", "1 1 " + QByteArray(4090, ' ') + "end\n2 2\n", {}},
+                      DataCase{"TerminatorInALongLine",
+                               "1 1\n" + QByteArray(20000, ' ') + "END" + QByteArray(20000, ' ') + "\n2 2\n",
+                               {{1, 1}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DataFileLimit, StopsAtAFullListAndSaysSo)
@@ -93,8 +93,7 @@ TEST(DataFileLimit, StopsAtAFullListAndSaysSo)
 TEST(DataFileLimit, AFullListReadsNothingEvenFromAnEmptyFile)
 {
     StatList list;
-    while (list.append(1, 1)) {
-    }
+    while (list.append(1, 1)) { }
     EXPECT_TRUE(append("", list).listFilled);
     EXPECT_TRUE(append("5 5\nEND\n", list).listFilled);
 }
@@ -104,9 +103,9 @@ TEST(DataFileLimit, TheLastLineWithoutBreakFillsTheListWithoutAMessage)
     StatList list;
     for (int i = 0; i < kMaxList - 1; ++i)
         list.append(1, 1);
-    EXPECT_FALSE(append("9 9", list).listFilled);     // the end of the file was met by this read
+    EXPECT_FALSE(append("9 9", list).listFilled); // the end of the file was met by this read
     list.remove(0);
-    EXPECT_TRUE(append("9 9\n", list).listFilled);   // the end is met only by the next read
+    EXPECT_TRUE(append("9 9\n", list).listFilled); // the end is met only by the next read
 }
 
 // Any bytes load, and every evaluation of what they give ends normally.
@@ -163,8 +162,9 @@ TEST(Report, FailuresNameTheFile)
     const QString missing = dir.filePath(QStringLiteral("no/such/dir/r.txt"));
     const QString reason = saveReport(missing, QStringLiteral("x"));
     EXPECT_FALSE(reason.isEmpty());
-    EXPECT_EQ(reportFileErrorMessage(missing, QStringLiteral("No such file")),
-              QStringLiteral("Cannot write the report file \"%1\": No such file").arg(QDir::toNativeSeparators(missing)));
+    EXPECT_EQ(
+        reportFileErrorMessage(missing, QStringLiteral("No such file")),
+        QStringLiteral("Cannot write the report file \"%1\": No such file").arg(QDir::toNativeSeparators(missing)));
 
     StatList list;
     const DataLoad load = loadDataFile(missing, list);

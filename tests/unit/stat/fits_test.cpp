@@ -33,9 +33,10 @@ TEST(Fits, LinearThroughThreeCollinearPoints)
 TEST(Fits, LinearResidualsAndPercentages)
 {
     StatList list = listOf({{0, 0}, {1, 2}, {2, 2}});
-    EXPECT_EQ(fitReport(list, FitKind::Linear).value(),
-              QStringLiteral("Least squares fit for  Y = a * X + b \n\na\t= 1\nb\t= 0.333333\n\nn\t= 3\nr\t= 0.866025\n\n"
-                             "Failure^2 Sum\t= 0.666667\nFailure^2 Sum/n\t= 0.222222"));
+    EXPECT_EQ(
+        fitReport(list, FitKind::Linear).value(),
+        QStringLiteral("Least squares fit for  Y = a * X + b \n\na\t= 1\nb\t= 0.333333\n\nn\t= 3\nr\t= 0.866025\n\n"
+                       "Failure^2 Sum\t= 0.666667\nFailure^2 Sum/n\t= 0.222222"));
     EXPECT_NEAR(list.at(0).failure, -1.0 / 3, 1e-12);
     EXPECT_NEAR(list.at(1).failure, 2.0 / 3, 1e-12);
     EXPECT_NEAR(list.at(2).failure, -1.0 / 3, 1e-12);
@@ -64,7 +65,8 @@ TEST(Fits, ExponentialAndPowerLaw)
         EXPECT_NEAR(entry.failure, 0, 1e-14);
     StatList power = listOf({{1, 3}, {2, 12}, {4, 48}});
     const QString report = fitReport(power, FitKind::Power).value();
-    EXPECT_TRUE(report.startsWith(QStringLiteral("Linear least squares fit for  Y = a * X^b \n\na\t= 3\nb\t= 2\n\nn\t= 3\nr\t= 1\n\n")))
+    EXPECT_TRUE(report.startsWith(
+        QStringLiteral("Linear least squares fit for  Y = a * X^b \n\na\t= 3\nb\t= 2\n\nn\t= 3\nr\t= 1\n\n")))
         << report.toStdString();
     const Fit fit = computeFit(power, FitKind::Power);
     EXPECT_NEAR(fit.a, 3, 1e-12);
@@ -128,7 +130,7 @@ std::array<long double, K> leastSquares(const std::vector<std::array<long double
     return solution;
 }
 
-class FitsOnRandomData : public ::testing::TestWithParam<unsigned> {};
+class FitsOnRandomData : public ::testing::TestWithParam<unsigned> { };
 
 TEST_P(FitsOnRandomData, AgreeWithAnIndependentSolution)
 {
@@ -157,7 +159,8 @@ TEST_P(FitsOnRandomData, AgreeWithAnIndependentSolution)
     const auto exponential = leastSquares(lineRows, logYs);
     const auto power = leastSquares(powerRows, logYs);
     const auto close = [](double value, long double reference) {
-        return std::fabs(value - static_cast<double>(reference)) <= 1e-7 * (1 + std::fabs(static_cast<double>(reference)));
+        return std::fabs(value - static_cast<double>(reference))
+            <= 1e-7 * (1 + std::fabs(static_cast<double>(reference)));
     };
 
     const Fit q = computeFit(list, FitKind::Quadratic);

@@ -68,8 +68,7 @@ TEST(StatList, InsertIsRefusedWhenFullOrOutsideTheList)
     StatList list = listOf({{1, 2}});
     EXPECT_FALSE(list.insert(1, 0, 0));
     EXPECT_FALSE(list.insert(-1, 0, 0));
-    while (list.append(0, 0)) {
-    }
+    while (list.append(0, 0)) { }
     EXPECT_FALSE(list.insert(0, 7, 7));
     EXPECT_EQ(list.at(0).x, 1);
 }
@@ -85,7 +84,7 @@ void PrintTo(const SortCase& c, std::ostream* out)
     *out << c.name;
 }
 
-class StatListSort : public ::testing::TestWithParam<SortCase> {};
+class StatListSort : public ::testing::TestWithParam<SortCase> { };
 
 // Entries (x, y, failure, failure%): equal keys must keep their order of entry.
 TEST_P(StatListSort, IsStableAndAscending)
@@ -105,16 +104,16 @@ TEST_P(StatListSort, IsStableAndAscending)
     EXPECT_EQ(numbers, GetParam().expectedNumbers);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, StatListSort,
-    ::testing::Values(SortCase{"Original", SortMode::Original, {1, 2, 3, 4, 5, 6}},
-                      // finite ascending, then -inf, +inf, NaN
-                      SortCase{"ByX", SortMode::ByX, {3, 5, 1, 4, 6, 2}},
-                      SortCase{"ByY", SortMode::ByY, {6, 1, 2, 4, 3, 5}},
-                      // |failure|: 0, 2, 2, 3, inf, nan; -3 comes after 2
-                      SortCase{"ByFailure", SortMode::ByFailure, {5, 1, 3, 2, 6, 4}},
-                      SortCase{"ByFailurePercent", SortMode::ByFailurePercent, {5, 1, 3, 2, 6, 4}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, StatListSort,
+                         ::testing::Values(SortCase{"Original", SortMode::Original, {1, 2, 3, 4, 5, 6}},
+                                           // finite ascending, then -inf, +inf, NaN
+                                           SortCase{"ByX", SortMode::ByX, {3, 5, 1, 4, 6, 2}},
+                                           SortCase{"ByY", SortMode::ByY, {6, 1, 2, 4, 3, 5}},
+                                           // |failure|: 0, 2, 2, 3, inf, nan; -3 comes after 2
+                                           SortCase{"ByFailure", SortMode::ByFailure, {5, 1, 3, 2, 6, 4}},
+                                           SortCase{
+                                               "ByFailurePercent", SortMode::ByFailurePercent, {5, 1, 3, 2, 6, 4}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StatListSortStrictness, ManyNonFiniteKeysSortWithoutBreakingTheOrder)
 {

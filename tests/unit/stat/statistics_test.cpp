@@ -51,7 +51,8 @@ TEST(Statistics, FiveValuesInAnyOrderGiveTheSameReportAndLeaveTheListSortedByX)
 {
     StatList list = listOfX({4, 1, 5, 3, 2});
     const QString report = statisticsReport(list, StatisticsVariant::OneVar1).value();
-    EXPECT_TRUE(report.contains(QStringLiteral("Median\t\t\t= 3\nQuartile 25% / 75%\t\t= 1.5 / 4.5\n"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Median\t\t\t= 3\nQuartile 25% / 75%\t\t= 1.5 / 4.5\n")))
+        << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("RMS\t\t\t= 3.31662\n")));
     EXPECT_TRUE(report.contains(QStringLiteral("Sdev / 3*Sdev / 6*Sdev\t= 1.58114 / 4.74342 / 9.48683\n")));
     for (int i = 0; i < list.count(); ++i)
@@ -101,10 +102,10 @@ struct StudentCase {
 
 TEST(StudentFactors, ColumnsOfTheTable)
 {
-    const StudentCase cases[] = {{2, {1.84, 12.71, 63.66}}, {10, {1.06, 2.26, 3.25}},  {11, {1.04, 2.14, 2.98}},
-                                 {15, {1.04, 2.14, 2.98}},  {16, {1.03, 2.09, 2.86}},  {30, {1.02, 2.05, 2.76}},
-                                 {31, {1.01, 2.01, 2.68}},  {100, {1.00, 1.98, 2.63}}, {101, {1.00, 1.96, 2.58}},
-                                 {1025, {1.00, 1.96, 2.58}}};
+    const StudentCase cases[]
+        = {{2, {1.84, 12.71, 63.66}}, {10, {1.06, 2.26, 3.25}},  {11, {1.04, 2.14, 2.98}}, {15, {1.04, 2.14, 2.98}},
+           {16, {1.03, 2.09, 2.86}},  {30, {1.02, 2.05, 2.76}},  {31, {1.01, 2.01, 2.68}}, {100, {1.00, 1.98, 2.63}},
+           {101, {1.00, 1.96, 2.58}}, {1025, {1.00, 1.96, 2.58}}};
     for (const StudentCase& c : cases) {
         const StudentFactors t = studentFactors(c.n);
         EXPECT_EQ(t.t68, c.expected.t68) << c.n;

@@ -13,9 +13,12 @@ struct XyCase {
     const char* expected;
 };
 
-void PrintTo(const XyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const XyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class XyReportTest : public testing::TestWithParam<XyCase> {};
+class XyReportTest : public testing::TestWithParam<XyCase> { };
 
 TEST_P(XyReportTest, GivesTheExactReport)
 {
@@ -30,33 +33,66 @@ TEST_P(XyReportTest, GivesTheExactReport)
 INSTANTIATE_TEST_SUITE_P(
     Examples, XyReportTest,
     testing::Values(
-        XyCase{"LineThroughTwoPoints", linearReport, {"0", "1", "2", "1", "3", ""}, false,
+        XyCase{"LineThroughTwoPoints",
+               linearReport,
+               {"0", "1", "2", "1", "3", ""},
+               false,
                "\nY = a * X + b\n\na\t= 2.0000\nb\t= 1.0000\n\nY3@X3\t= 5.0000"},
-        XyCase{"LineWithEqualX", linearReport, {"1", "1", "2", "1", "3", ""}, false,
+        XyCase{"LineWithEqualX",
+               linearReport,
+               {"1", "1", "2", "1", "3", ""},
+               false,
                "\nY = a * X + b\n\na\t= -infinity\nb\t= +infinity\n\nY3@X3\t= NaN"},
-        XyCase{"ParabolaThroughThreePoints", parabolaReport, {"1", "2", "3", "2", "3", "6"}, false,
+        XyCase{"ParabolaThroughThreePoints",
+               parabolaReport,
+               {"1", "2", "3", "2", "3", "6"},
+               false,
                "\nY = a * X^2 + b * X + c\n\na\t= 1.0000\nb\t= -2.0000\nc\t= 3.0000\n "},
-        XyCase{"TwoRealRoots", quadraticReport, {"1", "-3", "2"}, false,
+        XyCase{"TwoRealRoots",
+               quadraticReport,
+               {"1", "-3", "2"},
+               false,
                "\na * X^2 + b * X + c = 0\n\nX1\t= 2.0000\nX2\t= 1.0000\n"},
         XyCase{"DoubleRoot", quadraticReport, {"1", "2", "1"}, false, "\na * X^2 + b * X + c = 0\n\nX\t= -1.0000\n"},
-        XyCase{"ComplexRoots", quadraticReport, {"1", "0", "1"}, false,
+        XyCase{"ComplexRoots",
+               quadraticReport,
+               {"1", "0", "1"},
+               false,
                "\na * X^2 + b * X + c = 0\n\nX1\t= 0 + 1.0000i\nX2\t= 0 - 1.0000i\n"},
-        XyCase{"ComplexRootsNegativeA", quadraticReport, {"-1", "0", "-1"}, false,
+        XyCase{"ComplexRootsNegativeA",
+               quadraticReport,
+               {"-1", "0", "-1"},
+               false,
                "\na * X^2 + b * X + c = 0\n\nX1\t= 0 + -1.0000i\nX2\t= 0 - -1.0000i\n"},
-        XyCase{"LinearEquation", quadraticReport, {"0", "2", "-4"}, false, "\na * X^2 + b * X + c = 0\n\nX\t= 2.0000\n"},
-        XyCase{"UnusedInputIsNotChecked", quadraticReport, {"1", "-3", "2", "abc"}, false,
+        XyCase{
+            "LinearEquation", quadraticReport, {"0", "2", "-4"}, false, "\na * X^2 + b * X + c = 0\n\nX\t= 2.0000\n"},
+        XyCase{"UnusedInputIsNotChecked",
+               quadraticReport,
+               {"1", "-3", "2", "abc"},
+               false,
                "\na * X^2 + b * X + c = 0\n\nX1\t= 2.0000\nX2\t= 1.0000\n"},
         XyCase{"UsedInputMustBeANumber", quadraticReport, {"1", "1k", "2"}, false, "Input Failure!"},
-        XyCase{"SixthInputCheckedForParabola", parabolaReport, {"1", "2", "3", "2", "3", "x"}, false,
-               "Input Failure!"},
-        XyCase{"PolarNinetyDegrees", polarToRectReport, {"2", "90"}, false,
+        XyCase{"SixthInputCheckedForParabola", parabolaReport, {"1", "2", "3", "2", "3", "x"}, false, "Input Failure!"},
+        XyCase{"PolarNinetyDegrees",
+               polarToRectReport,
+               {"2", "90"},
+               false,
                "\nAmpl.\t= 2.0000\nAngle\t= 90.0000 deg \n\nX\t= 0.1225E-15\nY\t= 2.0000\n"},
         XyCase{"PolarDegreesBeyondLimit", polarToRectReport, {"2", "15100"}, false, "\nAngle too big"},
-        XyCase{"PolarRadiansAtLimit", polarToRectReport, {"1", "263"}, true,
+        XyCase{"PolarRadiansAtLimit",
+               polarToRectReport,
+               {"1", "263"},
+               true,
                "\nAmpl.\t= 1.0000\nAngle\t= 263.0000 rad \n\nX\t= 0.6265\nY\t= -0.7794\n"},
-        XyCase{"RectangularFirstQuadrant", rectToPolarReport, {"1", "1"}, false,
+        XyCase{"RectangularFirstQuadrant",
+               rectToPolarReport,
+               {"1", "1"},
+               false,
                "\nX\t= 1.0000\nY\t= 1.0000 \n\nAmpl.\t= 1.4142\nAngle\t= 45.0000 deg\n"},
-        XyCase{"RectangularRadians", rectToPolarReport, {"-1", "0"}, true,
+        XyCase{"RectangularRadians",
+               rectToPolarReport,
+               {"-1", "0"},
+               true,
                "\nX\t= -1.0000\nY\t= 0 \n\nAmpl.\t= 1.0000\nAngle\t= 3.1416 rad\n"}),
     [](const testing::TestParamInfo<XyCase>& info) { return std::string(info.param.name); });
 
@@ -69,9 +105,9 @@ struct QuadrantCase {
 // The quadrant rules, including the points on the axes where two rules apply.
 TEST(RectToPolar, PutsTheAngleIntoTheRightQuadrant)
 {
-    const QuadrantCase cases[] = {{"1", "1", "45.0000"},  {"-1", "1", "135.0000"}, {"-1", "-1", "225.0000"},
+    const QuadrantCase cases[] = {{"1", "1", "45.0000"},   {"-1", "1", "135.0000"}, {"-1", "-1", "225.0000"},
                                   {"1", "-1", "315.0000"}, {"-1", "0", "180.0000"}, {"0", "-1", "270.0000"},
-                                  {"0", "1", "90.0000"},   {"1", "0", "0"},        {"", "", "NaN"}};
+                                  {"0", "1", "90.0000"},   {"1", "0", "0"},         {"", "", "NaN"}};
     for (const QuadrantCase& c : cases) {
         CalculationInput input;
         input.texts = {c.x, c.y};
