@@ -26,6 +26,7 @@ int main(int argc, char** argv)
     benchmark::AddCustomContext("kalvo_build_type", KALVO_BUILD_TYPE);
     if (!kalvo::bench::registerReportBenchmarks())
         return 1;
+    kalvo::bench::registerAnalysisBenchmarks();
     kalvo::bench::registerWindowBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,6 +8,9 @@ namespace kalvo::bench {
 // when a case of typical inputs names no topology.
 bool registerReportBenchmarks();
 
+// A solve over the default range and a 1000-point sweep for every topology.
+void registerAnalysisBenchmarks();
+
 // Every window up to its first frame, after a bare QMainWindow measured the same way:
 // within this process and as the start of a fresh one.
 void registerWindowBenchmarks();

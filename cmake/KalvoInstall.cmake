@@ -8,7 +8,6 @@
 include(GNUInstallDirs)
 
 set(KALVO_PRIVATE_DIR lib/kalvo)
-set(KALVO_PROGRAMS rc impedance ee inductance stat xy resistor)
 set(kalvo_link_dir ${CMAKE_BINARY_DIR}/install-links)
 file(MAKE_DIRECTORY ${kalvo_link_dir})
 
@@ -18,6 +17,21 @@ function(kalvo_install_executable target)
   file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${KALVO_PRIVATE_DIR}/${target})
   file(CREATE_LINK ${link_target} ${kalvo_link_dir}/${target} SYMBOLIC)
   install(FILES ${kalvo_link_dir}/${target} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
+# The manual page of a program, made from one template with the name and summary of its
+# desktop entry, so the two never disagree.
+function(kalvo_install_man_page program)
+  set(desktop ${PROJECT_SOURCE_DIR}/docs/desktop/kalvo-${program}.desktop)
+  file(STRINGS ${desktop} name_line REGEX "^Name=")
+  file(STRINGS ${desktop} comment_line REGEX "^Comment=")
+  string(REGEX REPLACE "^Name=" "" KALVO_MAN_NAME "${name_line}")
+  string(REGEX REPLACE "^Comment=" "" KALVO_MAN_COMMENT "${comment_line}")
+  set(KALVO_MAN_PROGRAM ${program})
+  string(TOUPPER ${program} KALVO_MAN_UPPER)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${desktop})
+  configure_file(${PROJECT_SOURCE_DIR}/docs/man/kalvo-program.1.in ${CMAKE_BINARY_DIR}/man/kalvo-${program}.1 @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/man/kalvo-${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
 
 set(KALVO_INSTALLED_PROGRAMS)
@@ -30,6 +44,7 @@ foreach(program IN LISTS KALVO_PROGRAMS)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/${program}/LogoMini.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME kalvo-${program}.svg)
+    kalvo_install_man_page(${program})
   endif()
 endforeach()
 kalvo_install_executable(kalvo-cli)
@@ -37,6 +52,9 @@ if(TARGET kalvo_help_document)
   install(FILES ${CMAKE_BINARY_DIR}/bin/Quennix_Help.pdf DESTINATION ${KALVO_PRIVATE_DIR})
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/docs/man/kalvo-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/package/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalvo)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/package/org.kalvo.kalvo.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # cpack -G DEB: the package "kalvo" for Debian 12, installed under /usr.
 set(CPACK_PACKAGE_NAME kalvo)
@@ -44,12 +62,14 @@ set(CPACK_PACKAGE_VENDOR "Kalvo")
 set(CPACK_PACKAGE_CONTACT "Kalvo developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculators for electronics engineers")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "calculators for electronics engineers
- Seven small Qt calculators: RC circuits, poles, matching networks and MTBF
+ Eight small Qt calculators: RC circuits, poles, matching networks and MTBF
  (kalvo-rc), transmission-line impedance (kalvo-impedance), probe, crosstalk,
  decoupling and RTD estimates (kalvo-ee), inductance and shielding
  (kalvo-inductance), statistics and fits (kalvo-stat), lines, parabolas and
- coordinates (kalvo-xy) and standard-resistor combinations (kalvo-resistor),
- plus kalvo-cli, which prints the same reports on the command line.")
+ coordinates (kalvo-xy), standard-resistor combinations (kalvo-resistor) and
+ board tracks, vias, coplanar lines, differential pairs, clearances and fusing
+ currents (kalvo-pcb), plus kalvo-cli, which prints the same reports on the
+ command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
@@ -57,8 +77,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 # The Qt and C++ libraries come from dpkg-shlibdeps; the platform plugins that the
-# windows load at run time are no link dependency, so they are named here.
+# windows load at run time are no link dependency, so they are named here, and the
+# plotting library, which the plot windows cannot do without.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqcustomplot2.1-qt6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

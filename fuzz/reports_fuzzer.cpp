@@ -52,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         engine = program.createEngine();
         calculation.engine = engine.get();
     }
+    calculation.topology = &topology;
     topology.report(calculation);
     return 0;
 }

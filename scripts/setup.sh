@@ -7,7 +7,8 @@ build=${KALVO_BUILD_DIR:-$root/build}
 
 packages=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libbenchmark-dev xvfb xauth locales fonts-dejavu-core
-          fonts-arabeyes poppler-utils desktop-file-utils groff-base xdotool)
+          fonts-arabeyes poppler-utils desktop-file-utils groff-base xdotool
+          libboost-dev python3 libqcustomplot-dev appstream libeigen3-dev)
 "$root/scripts/install-packages.sh" "${packages[@]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)

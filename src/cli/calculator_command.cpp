@@ -1,7 +1,22 @@
+#include "calculator_options.h"
+#include "catalog.h"
 #include "commands.h"
+#include "engineering_number.h"
+#include "evaluation.h"
+#include "json_report.h"
+#include "solve.h"
+#include "sweep.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kalvo {
 namespace {
+
+using namespace analysis;
 
 // A topology named by its button text (case-insensitive, blanks around ignored) or by
 // the number N of radioButton_N.
@@ -25,33 +40,164 @@ int listTopologies(const Program& program, QTextStream& out)
     return exitSuccess;
 }
 
+int listQuantities(const Program& program, const Topology& topology, const CalculationInput& input, QTextStream& out)
+{
+    for (int field = 1; field <= topology.visibleInputs; ++field)
+        out << "input\t" << field << '\t' << topology.fieldLabel(field) << '\t' << topology.unit(field).shown
+            << (topology.isFormulaField(field) ? "\tformula" : "") << '\n';
+    for (const QuantityInfo& q : quantityCatalog(program, topology, input))
+        out << "quantity\t" << q.key << '\t' << q.unit << '\t' << q.description << '\n';
+    return exitSuccess;
+}
+
+QString fieldName(const Topology& topology, int field)
+{
+    const QString label = topology.fieldLabel(field);
+    return label.isEmpty() ? QStringLiteral("field %1").arg(field) : label;
+}
+
+// Values must be numbers (or formulas where the field takes one): the windows read
+// anything else as 0, which a script would not notice.
+QString firstNonNumber(const Program& program, const Topology& topology, const QStringList& values)
+{
+    for (int row = 0; row < values.size(); ++row) {
+        const int field = row + 1;
+        bool ok = false;
+        values[row].toDouble(&ok);
+        if (!values[row].isEmpty() && !ok && !topology.isFormulaField(field))
+            return QStringLiteral("%1 %2: %3 = \"%4\" is not a number")
+                .arg(QLatin1String(program.name), QString::fromUtf8(topology.buttonText), fieldName(topology, field),
+                     values[row]);
+    }
+    return {};
+}
+
+int findNamedField(const Topology& topology, const QString& name, QString& error)
+{
+    const int field = findField(topology, name);
+    if (field == 0)
+        error = QStringLiteral("%1 has no input field %2 (see --quantities)")
+                    .arg(QString::fromUtf8(topology.buttonText), name);
+    else if (topology.isFormulaField(field))
+        error = QStringLiteral("%1 holds a formula, not a number").arg(fieldName(topology, field));
+    return error.isEmpty() ? field : 0;
+}
+
+void printJson(const QJsonValue& value, QTextStream& out)
+{
+    const QJsonDocument document = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    out << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+}
+
+int runSolve(const Program& program, const CalculatorOptions& options, Evaluation& evaluation, QTextStream& out,
+             QTextStream& err)
+{
+    const Topology& topology = evaluation.topology();
+    QString error;
+    SolveRequest request;
+    request.field = findNamedField(topology, *options.solveField, error);
+    if (request.field == 0)
+        return usageError(err, error);
+    const qsizetype equals = options.target->indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return usageError(err, QStringLiteral("--target needs KEY=VALUE, not %1").arg(*options.target));
+    request.key = options.target->left(equals).trimmed();
+    const std::optional<double> target = parseEngineeringNumber(options.target->mid(equals + 1));
+    if (!target || !std::isfinite(*target))
+        return usageError(err, QStringLiteral("the target %1 is not a finite number").arg(options.target->mid(equals + 1)));
+    request.target = *target;
+    if (options.between) {
+        const std::optional<double> low = parseEngineeringNumber(options.between->at(0));
+        const std::optional<double> high = parseEngineeringNumber(options.between->at(1));
+        if (!low || !high || !std::isfinite(*low) || !std::isfinite(*high) || *low == *high)
+            return usageError(err, QStringLiteral("--between needs two different finite numbers"));
+        request.range = Range{std::min(*low, *high), std::max(*low, *high)};
+    }
+
+    const SolveResult result = solve(evaluation, request);
+    if (result.status == SolveStatus::BadRequest || result.status == SolveStatus::UnknownQuantity)
+        return usageError(err, solveFailureMessage(evaluation, request, result));
+    if (result.status != SolveStatus::Found) {
+        err << "kalvo-cli: " << solveFailureMessage(evaluation, request, result) << '\n';
+        return exitFailure;
+    }
+
+    CalculationInput solved = evaluation.input();
+    solved.texts[request.field - 1] = fieldText(result.roots.front());
+    Evaluation atRoot(program, topology, solved);
+    const Report report = atRoot.report();
+    if (options.json) {
+        QJsonObject object = reportJson(program, topology, atRoot.input(), report);
+        QJsonArray roots;
+        for (double root : result.roots)
+            roots.append(root);
+        object.insert(QStringLiteral("solve"), QJsonObject{{QStringLiteral("field"), topology.fieldLabel(request.field)},
+                                                           {QStringLiteral("key"), request.key},
+                                                           {QStringLiteral("target"), request.target},
+                                                           {QStringLiteral("roots"), roots}});
+        printJson(object, out);
+        return exitSuccess;
+    }
+    const QString unit = QString::fromUtf8(topology.unit(request.field).shown);
+    for (double root : result.roots)
+        out << topology.fieldLabel(request.field) << " = " << fieldText(root) << (unit.isEmpty() ? "" : " ") << unit
+            << '\n';
+    out << '\n' << report.text << '\n';
+    return exitSuccess;
+}
+
+int runSweep(const Program& program, const CalculatorOptions& options, Evaluation& evaluation, QTextStream& out,
+             QTextStream& err)
+{
+    const Topology& topology = evaluation.topology();
+    const qsizetype equals = options.sweep->indexOf(QLatin1Char('='));
+    const QStringList limits = options.sweep->mid(equals + 1).split(QLatin1Char(':'));
+    if (equals <= 0 || limits.size() != 3)
+        return usageError(err, QStringLiteral("--sweep needs FIELD=FROM:TO:N, not %1").arg(*options.sweep));
+    QString error;
+    SweepRequest request;
+    request.field = findNamedField(topology, options.sweep->left(equals), error);
+    if (request.field == 0)
+        return usageError(err, error);
+    const std::optional<double> from = parseEngineeringNumber(limits[0]);
+    const std::optional<double> to = parseEngineeringNumber(limits[1]);
+    bool countOk = false;
+    request.points = limits[2].trimmed().toInt(&countOk);
+    if (!from || !to || !countOk)
+        return usageError(err, QStringLiteral("--sweep needs numbers in FIELD=FROM:TO:N, not %1").arg(*options.sweep));
+    request.from = *from;
+    request.to = *to;
+    request.logarithmic = options.logarithmic;
+    if (const QString problem = sweepRequestError(topology, request); !problem.isEmpty())
+        return usageError(err, problem);
+
+    const std::vector<SweepPoint> points = sweep(evaluation, request);
+    if (!options.json) {
+        out << sweepTable(topology, request.field, points);
+        return exitSuccess;
+    }
+    QJsonArray array;
+    CalculationInput input = evaluation.input();
+    for (const SweepPoint& point : points) {
+        input.texts[request.field - 1] = fieldText(point.x);
+        array.append(reportJson(program, topology, input, point.report, false));
+    }
+    printJson(array, out);
+    return exitSuccess;
+}
+
 } // namespace
 
 int runCalculatorCommand(const Program& program, const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const bool hasAngleChoice = !program.layout.angleGroup.isNull();
-    bool moreDigits = false;
-    bool radians = false;
-    bool list = false;
-    QStringList words;
-    bool optionsEnded = false;
-    for (const QString& arg : args) {
-        if (optionsEnded || !arg.startsWith(QLatin1String("--")))
-            words.append(arg);
-        else if (arg == QLatin1String("--"))
-            optionsEnded = true;
-        else if (arg == QLatin1String("--more-digits"))
-            moreDigits = true;
-        else if (arg == QLatin1String("--rad") && hasAngleChoice)
-            radians = true;
-        else if (arg == QLatin1String("--list"))
-            list = true;
-        else
-            return usageError(err, QStringLiteral("unknown option %1 for %2").arg(arg, QLatin1String(program.name)));
-    }
-    if (list)
-        return words.isEmpty() ? listTopologies(program, out)
-                               : usageError(err, QStringLiteral("--list takes no other arguments"));
+    CalculatorOptions options;
+    if (const QString problem = parseCalculatorOptions(args, !program.layout.angleGroup.isNull(), options);
+        !problem.isEmpty())
+        return usageError(err, QStringLiteral("%1: %2").arg(QLatin1String(program.name), problem));
+    if (options.list)
+        return options.words.isEmpty() ? listTopologies(program, out)
+                                       : usageError(err, QStringLiteral("--list takes no other arguments"));
+    QStringList words = options.words;
     if (words.isEmpty())
         return usageError(err,
                           QStringLiteral("%1: a topology is needed (see --list)").arg(QLatin1String(program.name)));
@@ -67,21 +213,27 @@ int runCalculatorCommand(const Program& program, const QStringList& args, QTextS
         err << program.name << ": " << topology->buttonText << " cannot be computed\n";
         return exitFailure;
     }
+    if (const QString problem = firstNonNumber(program, *topology, words); !problem.isEmpty())
+        return usageError(err, problem);
 
     // Fields not given keep the text the window shows when the topology is first chosen.
-    CalculationInput input;
-    for (int row = 0; row < program.layout.inputRows; ++row) {
-        const char* fallback = row < program.rememberedFields ? topology->defaults[row] : nullptr;
-        input.texts.append(row < words.size() ? words[row] : QString::fromUtf8(fallback));
-    }
-    input.format = program.numberFormat(moreDigits);
-    input.radians = radians;
-    std::shared_ptr<FormulaEngine> engine;
-    if (program.createEngine != nullptr) {
-        engine = program.createEngine();
-        input.engine = engine.get();
-    }
-    out << topology->report(input) << '\n';
+    CalculationInput input = program.startInput(*topology, options.moreDigits);
+    for (int row = 0; row < words.size(); ++row)
+        input.texts[row] = words[row];
+    input.radians = options.radians;
+    if (options.quantities)
+        return listQuantities(program, *topology, input, out);
+
+    Evaluation evaluation(program, *topology, input);
+    if (options.solveField)
+        return runSolve(program, options, evaluation, out, err);
+    if (options.sweep)
+        return runSweep(program, options, evaluation, out, err);
+    const Report report = evaluation.report();
+    if (options.json)
+        printJson(reportJson(program, *topology, evaluation.input(), report), out);
+    else
+        out << report.text << '\n';
     return exitSuccess;
 }
 

@@ -6,14 +6,23 @@
 namespace kalvo {
 namespace {
 
-const char usage[] = "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad]\n"
+const char usage[] = "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad] [--json]\n"
+                     "       kalvo-cli PROGRAM TOPOLOGY [VALUE ...] --solve FIELD --target KEY=VALUE\n"
+                     "                 [--between LOW HIGH] [--json]\n"
+                     "       kalvo-cli PROGRAM TOPOLOGY [VALUE ...] --sweep FIELD=FROM:TO:N [--log] [--json]\n"
+                     "       kalvo-cli PROGRAM TOPOLOGY --quantities\n"
                      "       kalvo-cli PROGRAM --list\n"
                      "       kalvo-cli stat MODE [FILE] [--sort original|x|y|failure|failure%] [--bins N]\n"
                      "       kalvo-cli resistor NOMINAL [--series E3|E6|E12|E24|E48|E96] [--range RANGE]\n"
                      "       kalvo-cli calc [--real] [--define NAME=FORMULA ...] FORMULA\n"
                      "       kalvo-cli --help\n"
-                     "PROGRAM is rc, impedance, ee, inductance or xy; TOPOLOGY is a topology button's text or\n"
-                     "the number --list shows. The VALUEs fill the input fields in order. stat reads X/Y pairs\n"
+                     "PROGRAM is rc, impedance, ee, inductance, xy or pcb; TOPOLOGY is a topology button's text or\n"
+                     "the number --list shows. The VALUEs fill the input fields in order and must be numbers.\n"
+                     "--quantities lists the fields and the result KEYs; --solve finds the values of FIELD\n"
+                     "(label or number) that make KEY equal VALUE (SI unit, prefixes such as 10u, 4k7, 1meg),\n"
+                     "e.g. kalvo-cli impedance Microstrip 1.6 \"\" 35 4.3 --solve w --target Z=50; --sweep\n"
+                     "prints a table of every result over FIELD, e.g. --sweep w=0.1:10:50 --log; --json prints\n"
+                     "the results as JSON. stat reads X/Y pairs\n"
                      "from FILE or standard input; MODE is a Mode button's text or number. RANGE is \"1 Decade\",\n"
                      "\"2 Decades\", \"3 Decades\", -1, 0 or +1. calc evaluates a formula of the T and PI match\n"
                      "networks' formula syntax. Each prints what the window would show; see man kalvo-cli.\n";

@@ -1,22 +1,12 @@
 #include "commands.h"
 
+#include "choice_names.h"
 #include "search_report.h"
 
 #include <optional>
 
 namespace kalvo {
 namespace {
-
-// A choice named by its button text (case-insensitive, blanks around ignored).
-template <class Choice, std::size_t N>
-std::optional<Choice> choiceNamed(const QString& word, const std::array<Choice, N>& choices,
-                                  const char* (*name)(Choice))
-{
-    for (const Choice choice : choices)
-        if (word.trimmed().compare(QLatin1String(name(choice)), Qt::CaseInsensitive) == 0)
-            return choice;
-    return std::nullopt;
-}
 
 void printRows(const TopTenRows& rows, QTextStream& out)
 {

@@ -1,75 +1,77 @@
+#include "constants.h"
 #include "ee_reports.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace kalvo::ee {
 namespace {
-
-constexpr double pi = std::numbers::pi;
-constexpr double twoPi = 2.0 * std::numbers::pi;
 
 // A line shorter than a sixth of its rise-time length behaves as a lumped circuit.
 constexpr double lumpedLineFactor = 6.0;
 
 } // namespace
 
-QString bulkDecouplingReport(const CalculationInput& input)
+Report bulkDecouplingReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
-    const double cl = input.value(1) * 1e-12;
-    const double uo = input.value(2);
-    const double tr = input.value(3) * 1e-09;
-    const double du = input.value(4) * 0.001;
-    const double lp = input.value(5) * 1e-09;
+    const double cl = input.si(1);
+    const double uo = input.si(2);
+    const double tr = input.si(3);
+    const double du = input.si(4);
+    const double lp = input.si(5);
 
     const double di = cl * uo / tr;
     const double xmax = du / di;
-    const double fpsw = xmax / (twoPi * lp);
-    const double cb = 1.0 / (twoPi * fpsw * xmax);
+    const double fpsw = xmax / (physics::twoPi * lp);
+    const double cb = 1.0 / (physics::twoPi * fpsw * xmax);
 
-    return QStringLiteral("\n di\t= ") + num(di) + QStringLiteral("\t[A]\tWorst expected peak current\n Xmax\t= ")
-        + num(xmax)
-        + QStringLiteral("\t[Ohm]\tMaxiumum allowed power supply impedance\n\t\t\t\t(Up to digital knee frequency)\n"
-                         " Fpsw\t= ")
-        + num(fpsw * 1e-06) + QStringLiteral("\t[Mhz]\tPower supply alone has low enough impedance up to Fpsw\n Cb\t= ")
-        + num(cb * 1e6)
-        + QStringLiteral("\t[uF]\tMinimum recommended Bulk Capacitor\n\n Bulk capacitor ESR should not exceed Xmax.\n\n"
-                         " di\t= Cl*Uo / Tr\n Xmax\t= du / di\n Fpsw\t= Xmax / ( 2*PI*Lp )\n"
-                         " Cb\t= 1 / ( 2*PI*Fpsw*Xmax )");
+    ReportBuilder report(input.format);
+    report << "\n di\t= ";
+    report.number("di", di, units::ampere) << "\t[A]\tWorst expected peak current\n Xmax\t= ";
+    report.number("Xmax", xmax, units::ohm)
+        << "\t[Ohm]\tMaxiumum allowed power supply impedance\n\t\t\t\t(Up to digital knee frequency)\n Fpsw\t= ";
+    report.number("Fpsw", fpsw * 1e-06, units::megahertz)
+        << "\t[Mhz]\tPower supply alone has low enough impedance up to Fpsw\n Cb\t= ";
+    report.number("Cb", cb * 1e6, units::microfarad) << "\t[uF]\tMinimum recommended Bulk Capacitor\n\n ";
+    report.warning(QStringLiteral("Bulk capacitor ESR should not exceed Xmax."));
+    report << "\n\n di\t= Cl*Uo / Tr\n Xmax\t= du / di\n Fpsw\t= Xmax / ( 2*PI*Lp )\n Cb\t= 1 / ( 2*PI*Fpsw*Xmax )";
+    return report.take();
 }
 
-QString hfDecouplingReport(const CalculationInput& input)
+Report hfDecouplingReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
-    const double xmax = input.value(1);
-    const double lb = input.value(2) * 1e-09;
-    const double ld = input.value(3) * 1e-09;
-    const double tr = input.value(4) * 1e-09;
+    const double xmax = input.si(1);
+    const double lb = input.si(2);
+    const double ld = input.si(3);
+    const double tr = input.si(4);
 
-    const double fbm = xmax / (twoPi * lb);
-    const double lmax = xmax * tr / pi;
+    const double fbm = xmax / (physics::twoPi * lb);
+    const double lmax = xmax * tr / physics::pi;
     const double count = ld / lmax; // not rounded: the user sees how close it is to the next integer
-    const double ca = 1.0 / (twoPi * fbm * xmax);
+    const double ca = 1.0 / (physics::twoPi * fbm * xmax);
     const double cd = ca / count;
 
-    return QStringLiteral("\n Fbm\t= ") + num(fbm * 1e-06)
-        + QStringLiteral("\t[MHz]\tBulk capacitor works up to Fbm\n Lmax\t= ") + num(lmax * 1e9)
-        + QStringLiteral("\t[nH]\tMaximum allowed series Inductance ( From Xmax and Tr )\n N\t= ") + num(count)
-        + QStringLiteral("\t[]\tRequired number of HF capacitors\n Ca\t= ") + num(ca * 1e9)
-        + QStringLiteral("\t[nF]\tRequired array capacitance\n Cd\t= ") + num(cd * 1e9)
-        + QStringLiteral("\t[nF]\tMinimum required HF capacitor value\n\n Fbm\t= Xmax / ( 2*PI*Lb )\n"
-                         " Lmax\t= Xmax*Tr / PI = Xmax/( 2*PI*Fknee )\n N\t= Ld / Lmax\n"
-                         " Ca\t= 1 / ( 2*PI*Fbm*Xmax )\n Cd\t= Ca/N");
+    ReportBuilder report(input.format);
+    report << "\n Fbm\t= ";
+    report.number("Fbm", fbm * 1e-06, units::megahertz) << "\t[MHz]\tBulk capacitor works up to Fbm\n Lmax\t= ";
+    report.number("Lmax", lmax * 1e9, units::nanohenry)
+        << "\t[nH]\tMaximum allowed series Inductance ( From Xmax and Tr )\n N\t= ";
+    report.number("N", count, units::none) << "\t[]\tRequired number of HF capacitors\n Ca\t= ";
+    report.number("Ca", ca * 1e9, units::nanofarad) << "\t[nF]\tRequired array capacitance\n Cd\t= ";
+    report.number("Cd", cd * 1e9, units::nanofarad)
+        << "\t[nF]\tMinimum required HF capacitor value\n\n Fbm\t= Xmax / ( 2*PI*Lb )\n"
+           " Lmax\t= Xmax*Tr / PI = Xmax/( 2*PI*Fknee )\n N\t= Ld / Lmax\n Ca\t= 1 / ( 2*PI*Fbm*Xmax )\n Cd\t= Ca/N";
+    return report.take();
 }
 
-QString digitalSpectrumReport(const CalculationInput& input)
+// Reads the times by dividing by 1e9: multiplying by the unit's factor 1e-9 instead
+// would change the last digit of many results.
+Report digitalSpectrumReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double period = input.value(1) / 1e9;
     const double riseTime = input.value(2) / 1e9;
+    ReportBuilder report(input.format);
     if (riseTime > period)
-        return QStringLiteral("T must be greater than Ta");
+        return report.failure(QStringLiteral("T must be greater than Ta")).take();
 
     const double baseFrequency = 0.5 / period;
     const double kneeFrequency = 0.5 / riseTime;
@@ -77,20 +79,24 @@ QString digitalSpectrumReport(const CalculationInput& input)
     const double bandwidth = 2.0 * kneeFrequency;
     const double kneeAttenuation = -20.0 * std::log10(kneeFrequency / baseFrequency) - 6.8;
 
-    return QStringLiteral("\nF1\t= ") + num(baseFrequency / 1e6)
-        + QStringLiteral("\t[MHz]\tBase Frequency (-20dB/Decade after F1) \nF2\t= ") + num(kneeFrequency / 1e6)
-        + QStringLiteral("\t[MHz]\tKnee Frequency (At least -40dB/Decade after F2)\nA2\t= ") + num(kneeAttenuation)
-        + QStringLiteral("\t[dB]\tAmplitude attenuation at F2\nN\t= k*") + num(nullSpacing / 1e6)
-        + QStringLiteral("\t[MHz]\tNulls do appear at multiples of clock rate (k=1,2,3...)\n\nfko\t>= ")
-        + num(bandwidth / 1e6)
-        + QStringLiteral("\t[MHz]\tRecommended bandwith for measurement equipment\n\n"
-                         "A system with a bandwith up to F2 will not significantly disort the signal.")
-        + QStringLiteral("\n\nF1\t= 0.5/T\nF2\t= 0.5/Ta\nA2\t= -20*log10(F2/F1)-6.8\nN\t= k * 1/T\nfko\t= 2*F2 ");
+    report << "\nF1\t= ";
+    report.number("F1", baseFrequency / 1e6, units::megahertz)
+        << "\t[MHz]\tBase Frequency (-20dB/Decade after F1) \nF2\t= ";
+    report.number("F2", kneeFrequency / 1e6, units::megahertz)
+        << "\t[MHz]\tKnee Frequency (At least -40dB/Decade after F2)\nA2\t= ";
+    report.number("A2", kneeAttenuation, units::decibel) << "\t[dB]\tAmplitude attenuation at F2\nN\t= k*";
+    report.number("N", nullSpacing / 1e6, units::megahertz)
+        << "\t[MHz]\tNulls do appear at multiples of clock rate (k=1,2,3...)\n\nfko\t>= ";
+    report.number("fko", bandwidth / 1e6, units::megahertz)
+        << "\t[MHz]\tRecommended bandwith for measurement equipment\n\n";
+    report.warning(QStringLiteral("A system with a bandwith up to F2 will not significantly disort the signal."));
+    report << "\n\nF1\t= 0.5/T\nF2\t= 0.5/Ta\nA2\t= -20*log10(F2/F1)-6.8\nN\t= k * 1/T\nfko\t= 2*F2 ";
+    return report.take();
 }
 
-QString digitalLineReport(const CalculationInput& input)
+// Reads the fields by dividing by their factors, for the reason given above.
+Report digitalLineReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double inductancePerMetre = input.value(1) / 1e9;
     const double capacitancePerMetre = input.value(2) / 1e12;
     const double length = input.value(3) / 1000;
@@ -103,18 +109,22 @@ QString digitalLineReport(const CalculationInput& input)
     const double riseTimeLength = riseTime / delayPerMetre;
     const double factor = riseTimeLength / length;
 
-    return QStringLiteral("\nLl\t= ") + num(inductance * 1e9) + QStringLiteral("\t[nH]\tLine inductance \nCl\t= ")
-        + num(capacitance * 1e12) + QStringLiteral("\t[pF]\tLine capacitance\ntpn\t= ") + num(delayPerMetre * 1e9)
-        + QStringLiteral("\t[ns/m]\tLine propagation delay per meter\ntp\t= ") + num(delay * 1e9)
-        + QStringLiteral("\t[ns]\tLine propagation delay\n2*tp\t= ") + num(delay * 2e9)
-        + QStringLiteral("\t[ns]\tReflection delay\nlr\t= ") + num(riseTimeLength * 1000)
-        + QStringLiteral("\t[mm]\tRise time length\nx\t= ") + num(factor)
-        + QStringLiteral("\t[]\tRisetime/Line length factor (Lumped system if x>6)")
-        + (factor <= lumpedLineFactor
-               ? QStringLiteral("\n\nLine should be modelled as distributed system\n"
-                                "(Transmission-Line, probably some sort of termination is required)")
-               : QStringLiteral("\n\nLine may be modelled as lumped system\n"
-                                "(RC-Line, probably no termination is required)"));
+    ReportBuilder report(input.format);
+    report << "\nLl\t= ";
+    report.number("Ll", inductance * 1e9, units::nanohenry) << "\t[nH]\tLine inductance \nCl\t= ";
+    report.number("Cl", capacitance * 1e12, units::picofarad) << "\t[pF]\tLine capacitance\ntpn\t= ";
+    report.number("tpn", delayPerMetre * 1e9, units::nanosecondPerMetre)
+        << "\t[ns/m]\tLine propagation delay per meter\ntp\t= ";
+    report.number("tp", delay * 1e9, units::nanosecond) << "\t[ns]\tLine propagation delay\n2*tp\t= ";
+    report.number("2*tp", delay * 2e9, units::nanosecond) << "\t[ns]\tReflection delay\nlr\t= ";
+    report.number("lr", riseTimeLength * 1000, units::millimetre) << "\t[mm]\tRise time length\nx\t= ";
+    report.number("x", factor, units::none) << "\t[]\tRisetime/Line length factor (Lumped system if x>6)\n\n";
+    report.warning(factor <= lumpedLineFactor
+                       ? QStringLiteral("Line should be modelled as distributed system\n"
+                                        "(Transmission-Line, probably some sort of termination is required)")
+                       : QStringLiteral("Line may be modelled as lumped system\n"
+                                        "(RC-Line, probably no termination is required)"));
+    return report.take();
 }
 
 } // namespace kalvo::ee

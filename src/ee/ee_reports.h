@@ -4,14 +4,14 @@
 
 namespace kalvo::ee {
 
-QString scopeProbeReport(const CalculationInput& input); // ringing and rise-time limits of a probe
-QString boardCrosstalkReport(const CalculationInput& input); // inductive crosstalk of board traces
-QString cableCrosstalkReport(const CalculationInput& input); // reverse coupling of two cables
-QString ribbonCrosstalkReport(const CalculationInput& input); // reverse coupling in a ribbon cable
-QString bulkDecouplingReport(const CalculationInput& input);
-QString hfDecouplingReport(const CalculationInput& input);
-QString digitalSpectrumReport(const CalculationInput& input);
-QString digitalLineReport(const CalculationInput& input); // lumped or distributed line
-QString platinumRtdReport(const CalculationInput& input); // resistance <-> temperature
+Report scopeProbeReport(const CalculationInput& input); // ringing and rise-time limits of a probe
+Report boardCrosstalkReport(const CalculationInput& input); // inductive crosstalk of board traces
+Report cableCrosstalkReport(const CalculationInput& input); // reverse coupling of two cables
+Report ribbonCrosstalkReport(const CalculationInput& input); // reverse coupling in a ribbon cable
+Report bulkDecouplingReport(const CalculationInput& input);
+Report hfDecouplingReport(const CalculationInput& input);
+Report digitalSpectrumReport(const CalculationInput& input);
+Report digitalLineReport(const CalculationInput& input); // lumped or distributed line
+Report platinumRtdReport(const CalculationInput& input); // resistance <-> temperature
 
 } // namespace kalvo::ee

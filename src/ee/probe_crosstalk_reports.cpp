@@ -1,12 +1,10 @@
+#include "constants.h"
 #include "ee_reports.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace kalvo::ee {
 namespace {
-
-constexpr double twoPi = 2.0 * std::numbers::pi;
 
 // Above this Q a probe's ground loop rings noticeably.
 constexpr double ringingQ = 0.7;
@@ -18,15 +16,14 @@ constexpr const char* passbandLimitedLine = "\t[ns]\tMaximum save risetime, Prob
 
 } // namespace
 
-QString scopeProbeReport(const CalculationInput& input)
+Report scopeProbeReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
-    const double lp = input.value(1) * 1e-09;
-    const double cp = input.value(2) * 1e-12;
-    const double rs = input.value(3);
-    const double pp = input.value(4) * 1e6;
+    const double lp = input.si(1);
+    const double cp = input.si(2);
+    const double rs = input.si(3);
+    const double pp = input.si(4);
 
-    const double fr = 1.0 / (twoPi * std::sqrt(lp * cp));
+    const double fr = 1.0 / (physics::twoPi * std::sqrt(lp * cp));
     const double q = std::sqrt(lp / cp) / rs;
     const double trs = 2.2 * rs * cp;
     const double resonanceRise = 3.4 * std::sqrt(lp * cp);
@@ -47,35 +44,47 @@ QString scopeProbeReport(const CalculationInput& input)
             : "Circuit will probably not show ringing because\nResonant Frequency is above Probe Passband.";
     const double trm = resonanceInPassband ? resonanceRise : passbandRise;
 
-    return QStringLiteral("\nFr\t= ") + num(fr * 1e-06) + QStringLiteral("\t[Mhz]\tProbe Resonant Frequency\nQ\t= ")
-        + num(q) + QStringLiteral("\t[]\tCircuit Q (Noticeable overshot if Q>0.7)\nTrm\t= ") + num(trm * 1e9)
-        + QLatin1String(resonanceInPassband ? resonanceLimitedLine : passbandLimitedLine) + num(trs * 1e9)
-        + QStringLiteral("\t[ns]\tRs && Cp Risetime limit\n\n") + QLatin1String(closing);
+    ReportBuilder report(input.format);
+    report << "\nFr\t= ";
+    report.number("Fr", fr * 1e-06, units::megahertz) << "\t[Mhz]\tProbe Resonant Frequency\nQ\t= ";
+    report.number("Q", q, units::none) << "\t[]\tCircuit Q (Noticeable overshot if Q>0.7)\nTrm\t= ";
+    report.number("Trm", trm * 1e9, units::nanosecond)
+        << (resonanceInPassband ? resonanceLimitedLine : passbandLimitedLine);
+    report.number("Trs", trs * 1e9, units::nanosecond) << "\t[ns]\tRs && Cp Risetime limit\n\n";
+    report.warning(QString::fromUtf8(closing));
+    return report.take();
 }
 
-QString boardCrosstalkReport(const CalculationInput& input)
+Report boardCrosstalkReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
-    const double tr = input.value(1) * 1e-09;
-    const double ur = input.value(2);
-    const double cl = input.value(3) * 1e-12;
-    const double zo = input.value(4);
-    const double lm = input.value(5) * 1e-09;
+    const double tr = input.si(1);
+    const double ur = input.si(2);
+    const double cl = input.si(3);
+    const double zo = input.si(4);
+    const double lm = input.si(5);
 
     const double shortLineSlope = ur * 1.52 * cl / (tr * tr); // capacitively loaded
     const double longLineSlope = ur / (tr * zo); // resistively loaded
     const double shortLineCrosstalk = shortLineSlope * lm;
     const double longLineCrosstalk = longLineSlope * lm;
 
-    return QStringLiteral("\nSdi\t= ") + num(shortLineSlope * 1e-06)
-        + QStringLiteral("\t[A/us]\tShort Line di/dt (Capacitive)\nLdi\t= ") + num(longLineSlope * 1e-06)
-        + QStringLiteral("\t[A/us]\tLong Line di/dt (Resistive)\n\nVcs\t= ") + num(shortLineCrosstalk * 1000)
-        + QStringLiteral("\t[mV]\tShort Line Crosstalk, inductive\nVcl\t= ") + num(longLineCrosstalk * 1000)
-        + QStringLiteral("\t[mV]\tLong Line Crosstalk, inductive\n\nBe careful with these results as crosstalk is "
-                         "not easy to\nestimate and dependent on various parameters!");
+    ReportBuilder report(input.format);
+    report << "\nSdi\t= ";
+    report.number("Sdi", shortLineSlope * 1e-06, units::amperePerMicrosecond)
+        << "\t[A/us]\tShort Line di/dt (Capacitive)\nLdi\t= ";
+    report.number("Ldi", longLineSlope * 1e-06, units::amperePerMicrosecond)
+        << "\t[A/us]\tLong Line di/dt (Resistive)\n\nVcs\t= ";
+    report.number("Vcs", shortLineCrosstalk * 1000, units::millivolt)
+        << "\t[mV]\tShort Line Crosstalk, inductive\nVcl\t= ";
+    report.number("Vcl", longLineCrosstalk * 1000, units::millivolt) << "\t[mV]\tLong Line Crosstalk, inductive\n\n";
+    report.warning(QStringLiteral("Be careful with these results as crosstalk is not easy to\n"
+                                  "estimate and dependent on various parameters!"));
+    return report.take();
 }
 
-QString cableCrosstalkReport(const CalculationInput& input)
+// The empirical coefficient is made for millimetres and picoseconds per inch, so the
+// fields are read as typed.
+Report cableCrosstalkReport(const CalculationInput& input)
 {
     const double d1 = input.value(1);
     const double d2 = input.value(2);
@@ -86,21 +95,25 @@ QString cableCrosstalkReport(const CalculationInput& input)
     const double delayPerInch = pd * 1000 * 0.0254; // ps/in
     const double kr = (d1 * 2538 * d2) / (zo * delayPerInch * x * x);
 
-    return QStringLiteral("\n Kr\t= ") + formatNumber(kr * 100, input.format)
-        + QStringLiteral("\t[%]\tReverse coupling coefficient, inductive\n\n Forward coupling is hard to predict, "
-                         "but smaller than reverse coupling.");
+    ReportBuilder report(input.format);
+    report << "\n Kr\t= ";
+    report.number("Kr", kr * 100, units::percent) << "\t[%]\tReverse coupling coefficient, inductive\n\n ";
+    report.warning(QStringLiteral("Forward coupling is hard to predict, but smaller than reverse coupling."));
+    return report.take();
 }
 
-QString ribbonCrosstalkReport(const CalculationInput& input)
+Report ribbonCrosstalkReport(const CalculationInput& input)
 {
-    const double x = input.value(1);
+    const double x = input.value(1); // only the ratio of the two distances counts
     const double xo = input.value(2);
     const double k = input.value(3);
 
     const double kr = k / (x * x / (xo * xo) + 1);
 
-    return QStringLiteral("\nKr\t=") + formatNumber(kr * 100, input.format)
-        + QStringLiteral("\t[%]\tReverse coupling coefficient");
+    ReportBuilder report(input.format);
+    report << "\nKr\t=";
+    report.number("Kr", kr * 100, units::percent) << "\t[%]\tReverse coupling coefficient";
+    return report.take();
 }
 
 } // namespace kalvo::ee

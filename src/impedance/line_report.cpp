@@ -7,7 +7,7 @@ namespace {
 
 constexpr double lightDelayPerInch = 8.4723e-11; // s
 constexpr double nsPerSecond = 1e9;
-constexpr double inchesPerMetre = 39.37007874015748;
+constexpr double inchesPerMetre = 1000.0 / physics::mmPerInch;
 
 } // namespace
 
@@ -20,12 +20,41 @@ LineConstants lineConstants(double z, double e)
     return constants;
 }
 
-QString lineBlock(double z, const char* label, const LineConstants& constants, const NumberFormat& format)
+QString formulaKey(const char* name, const char* formula)
 {
-    return QStringLiteral("\nZ\t= ") + formatNumber(z, format) + QLatin1String(label)
-        + formatNumber(constants.inductance, format) + QStringLiteral("\tnH/m\tInductane per meter\nC\t= ")
-        + formatNumber(constants.capacitance, format) + QStringLiteral("\tpF/m\tCapacitance per meter\npd\t= ")
-        + formatNumber(constants.delay, format) + QStringLiteral("\tns/m\tPropagation delay");
+    QString key = QString::fromUtf8(name);
+    if (formula != nullptr)
+        key += QLatin1Char('_') + QString::fromUtf8(formula);
+    return key;
+}
+
+void impedanceLine(ReportBuilder& report, double z, const char* formula)
+{
+    report << "\nZ\t= ";
+    report.number(formulaKey("Z", formula), z, units::ohm) << "\tOhm\tCharacteristic Impedance";
+}
+
+void constantLines(ReportBuilder& report, const LineConstants& constants, const char* formula)
+{
+    report << "\nL\t= ";
+    report.number(formulaKey("L", formula), constants.inductance, units::nanohenryPerMetre)
+        << "\tnH/m\tInductane per meter\nC\t= ";
+    report.number(formulaKey("C", formula), constants.capacitance, units::picofaradPerMetre)
+        << "\tpF/m\tCapacitance per meter\npd\t= ";
+    report.number(formulaKey("pd", formula), constants.delay, units::nanosecondPerMetre) << "\tns/m\tPropagation delay";
+}
+
+void lineBlock(ReportBuilder& report, double z, const LineConstants& constants, const char* formula, const char* note)
+{
+    impedanceLine(report, z, formula);
+    report << note;
+    constantLines(report, constants, formula);
+}
+
+void formulaTitle(ReportBuilder& report, const char* title)
+{
+    report.block(QString::fromUtf8(title));
+    report << title << ":";
 }
 
 } // namespace kalvo::impedance

@@ -1,10 +1,13 @@
 #include "impedance_reports.h"
 #include "line_report.h"
-#include "microstrip_core.h"
+#include "microstrip.h"
 
 #include <cmath>
 
+// The line of Bahl and Garg depends on the ratios of its lengths alone; the reports give
+// them in inches, as the formulas are stated: in metres the last printed digit moves.
 namespace kalvo::impedance {
+using namespace physics;
 namespace {
 
 // A thin coating of the board's material pulls eeff towards er, the more so the
@@ -16,19 +19,22 @@ double coatedImpedance(double z0, double heightMm, double er, double eeff)
 }
 
 // Covered microstrip: the dielectric above the trace raises eeff towards er.
-QString coveredMicrostripBlock(double b, double b1, double w, double t, double er, const NumberFormat& format)
+void coveredMicrostripBlock(ReportBuilder& report, double b, double b1, double w, double t, double er)
 {
     const Microstrip line = microstrip(b, w, t, er);
     const double y = std::exp(-2.0 * (b1 - b) / b);
     const double eemb = (1.0 - y) * er + y * line.effectivePermittivity;
     const double zemb = std::sqrt(line.effectivePermittivity) * line.impedance / std::sqrt(eemb);
-    return QStringLiteral("\nHogan Formula:") + lineBlock(zemb, impedanceLabel, lineConstants(zemb, eemb), format)
-        + (line.withinValidity ? QStringLiteral("\nNo accuracy is granted.")
-                               : QStringLiteral("\n**** Warning ****  Accuracy is questionable!"));
+    report << "\n";
+    formulaTitle(report, "Hogan Formula");
+    lineBlock(report, zemb, lineConstants(zemb, eemb), "Hogan");
+    report << "\n";
+    report.warning(line.withinValidity ? QStringLiteral("No accuracy is granted.")
+                                       : QStringLiteral("**** Warning ****  Accuracy is questionable!"));
 }
 
 // IPC-D-317A, modified; all lengths in metres.
-QString ipcEmbeddedBlock(double b, double b1, double w, double t, double er, const NumberFormat& format)
+void ipcEmbeddedBlock(ReportBuilder& report, double b, double b1, double w, double t, double er)
 {
     const double er2 = er * (1.0 - std::exp(-1.55 * b1 / b));
     const double logTerm = std::log(5.98 * b / (0.8 * w + t));
@@ -37,19 +43,21 @@ QString ipcEmbeddedBlock(double b, double b1, double w, double t, double er, con
     const double l2 = c2 * (z2 * z2); // H/m
     const double pd2 = std::sqrt(er2) * 3.3366e-09; // s/m
     const LineConstants constants{.inductance = l2 * 1e9, .capacitance = c2 * 1e12, .delay = pd2 * 1e9};
-    QString text
-        = QStringLiteral("\n\nIPC-D-317A (Modified) Formula:") + lineBlock(z2, impedanceLabel, constants, format);
+    report << "\n\n";
+    formulaTitle(report, "IPC-D-317A (Modified) Formula");
+    lineBlock(report, z2, constants, "IPC");
     // Written as the range that holds, so that NaN inputs get the warning too.
     const bool inRange = b1 >= 1.2 * b && er >= 1.0 && er <= 15.0;
-    if (!inRange)
-        text += QStringLiteral(
-            "\n**** Warning ****  Accuracy is questionable, b1 should be >1.2*b and er should be between 1...15!");
-    return text;
+    if (!inRange) {
+        report << "\n";
+        report.warning(QStringLiteral(
+            "**** Warning ****  Accuracy is questionable, b1 should be >1.2*b and er should be between 1...15!"));
+    }
 }
 
 } // namespace
 
-QString microstripReport(const CalculationInput& input)
+Report microstripReport(const CalculationInput& input)
 {
     const double h = input.value(1) / mmPerInch;
     const double w = input.value(2) / mmPerInch;
@@ -57,24 +65,25 @@ QString microstripReport(const CalculationInput& input)
     const double er = input.value(4);
     const Microstrip line = microstrip(h, w, t, er);
     const double zc = coatedImpedance(line.impedance, h * mmPerInch, er, line.effectivePermittivity);
-    return lineBlock(line.impedance, impedanceLabel, lineConstants(line.impedance, line.effectivePermittivity),
-                     input.format)
-        + (line.withinValidity
-               ? QStringLiteral("\n\nAccuracy is better than 2 percent.")
-               : QStringLiteral("\n\n**** Warning ****\nAccuracy is questionable, probably worse than 2 percent!"))
-        + QStringLiteral("\n\nZc\t= ") + formatNumber(zc, input.format)
-        + QStringLiteral("\tOhm\tEstimation of a 25um surface coating with same er");
+    ReportBuilder report(input.format);
+    lineBlock(report, line.impedance, lineConstants(line.impedance, line.effectivePermittivity));
+    report << "\n\n";
+    report.warning(line.withinValidity
+                       ? QStringLiteral("Accuracy is better than 2 percent.")
+                       : QStringLiteral("**** Warning ****\nAccuracy is questionable, probably worse than 2 percent!"));
+    report << "\n\nZc\t= ";
+    report.number(QStringLiteral("Zc"), zc, units::ohm) << "\tOhm\tEstimation of a 25um surface coating with same er";
+    return report.take();
 }
 
-QString embeddedMicrostripReport(const CalculationInput& input)
+Report embeddedMicrostripReport(const CalculationInput& input)
 {
-    const double b = input.value(1);
-    const double b1 = input.value(2);
-    const double w = input.value(3);
-    const double t = input.value(4);
     const double er = input.value(5);
-    return coveredMicrostripBlock(b / mmPerInch, b1 / mmPerInch, w / mmPerInch, t / umPerInch, er, input.format)
-        + ipcEmbeddedBlock(b * 0.001, b1 * 0.001, w * 0.001, t * 1e-06, er, input.format);
+    ReportBuilder report(input.format);
+    coveredMicrostripBlock(report, input.value(1) / mmPerInch, input.value(2) / mmPerInch, input.value(3) / mmPerInch,
+                           input.value(4) / umPerInch, er);
+    ipcEmbeddedBlock(report, input.si(1), input.si(2), input.si(3), input.si(4), er);
+    return report.take();
 }
 
 } // namespace kalvo::impedance

@@ -1,14 +1,18 @@
 #include "impedance_reports.h"
 #include "line_report.h"
-#include "stripline_impedance.h"
+#include "stripline.h"
 
 #include <cmath>
 #include <utility>
 
+// Cohn's stripline depends on the ratios of its lengths alone; the reports give them in
+// inches, as the formulas are stated: in metres the last printed digit moves, and the
+// accuracy verdict finds t/w of 110 um over 1 mm below 0.11.
 namespace kalvo::impedance {
+using namespace physics;
 namespace {
 
-constexpr double offsetCorrection = 0.10210176124166828; // 0.0325 pi
+constexpr double offsetCorrection = 0.0325 * pi;
 
 double parallel(double z1, double z2)
 {
@@ -45,18 +49,21 @@ double hoganImpedance(double h1, double h2, double w, double t, double er)
 
 } // namespace
 
-QString striplineReport(const CalculationInput& input)
+Report striplineReport(const CalculationInput& input)
 {
     const double b = input.value(1) / mmPerInch;
     const double w = input.value(2) / mmPerInch;
     const double t = input.value(3) / umPerInch;
     const double er = input.value(4);
     const double z = Zstrip(b, w, t, er);
-    return lineBlock(z, impedanceLabel, lineConstants(z, er), input.format) + QStringLiteral("\n\n")
-        + accuracySentence(b, w, t);
+    ReportBuilder report(input.format);
+    lineBlock(report, z, lineConstants(z, er));
+    report << "\n\n";
+    report.warning(accuracySentence(b, w, t));
+    return report.take();
 }
 
-QString offsetStriplineReport(const CalculationInput& input)
+Report offsetStriplineReport(const CalculationInput& input)
 {
     const double h1 = input.value(1) / mmPerInch;
     const double h2 = input.value(2) / mmPerInch;
@@ -65,9 +72,16 @@ QString offsetStriplineReport(const CalculationInput& input)
     const double er = input.value(5);
     const double zs = seymourImpedance(h1, h2, w, t, er);
     const double zh = hoganImpedance(h1, h2, w, t, er);
-    return QStringLiteral("\nSeymour Formula:") + lineBlock(zs, impedanceLabel, lineConstants(zs, er), input.format)
-        + QStringLiteral("\n\nHogan Formula:") + lineBlock(zh, impedanceLabel, lineConstants(zh, er), input.format)
-        + QStringLiteral("\n\nNo accuracy is guaranteed for both formulas.");
+    ReportBuilder report(input.format);
+    report << "\n";
+    formulaTitle(report, "Seymour Formula");
+    lineBlock(report, zs, lineConstants(zs, er), "Seymour");
+    report << "\n\n";
+    formulaTitle(report, "Hogan Formula");
+    lineBlock(report, zh, lineConstants(zh, er), "Hogan");
+    report << "\n\n";
+    report.warning(QStringLiteral("No accuracy is guaranteed for both formulas."));
+    return report.take();
 }
 
 } // namespace kalvo::impedance

@@ -7,18 +7,18 @@
 namespace kalvo::inductance {
 
 // Wire loops and coupled conductors.
-QString circularLoopReport(const CalculationInput& input); // d, x
-QString rectangularLoopReport(const CalculationInput& input); // d, x, y
-QString loopMutualReport(const CalculationInput& input); // A1, A2, r
-QString lineMutualReport(const CalculationInput& input); // s, h, L, x
+Report circularLoopReport(const CalculationInput& input); // d, x
+Report rectangularLoopReport(const CalculationInput& input); // d, x, y
+Report loopMutualReport(const CalculationInput& input); // A1, A2, r
+Report lineMutualReport(const CalculationInput& input); // s, h, L, x
 
 // Coils.
-QString singleLayerCoilReport(const CalculationInput& input); // N, D, l, ur
-QString multiLayerCoilReport(const CalculationInput& input); // N, D1, D2, l, ur
-QString optimizedCoilReport(const CalculationInput& input); // L, d
+Report singleLayerCoilReport(const CalculationInput& input); // N, D, l, ur
+Report multiLayerCoilReport(const CalculationInput& input); // N, D1, D2, l, ur
+Report optimizedCoilReport(const CalculationInput& input); // L, d
 
 // Toroid and HF shielding.
-QString toroidReport(const CalculationInput& input); // D, d, h, N, ur
-QString shieldingReport(const CalculationInput& input); // d, rho, ur, f, s
+Report toroidReport(const CalculationInput& input); // D, d, h, N, ur
+Report shieldingReport(const CalculationInput& input); // d, rho, ur, f, s
 
 } // namespace kalvo::inductance

@@ -1,3 +1,4 @@
+#include "constants.h"
 #include "rc_reports.h"
 
 #include <array>
@@ -6,46 +7,65 @@
 namespace kalvo::rc {
 namespace {
 
-constexpr double twoPi = 6.283185307179586;
+using physics::mmPerInch;
+using physics::twoPi;
+using physics::umPerInch;
+
+// The arithmetic runs in inches, the unit of the resistivity; reading the fields in
+// metres instead would change the last digits of the printed results.
 constexpr double copperResistivity = 6.787e-07; // ohm-inch at 20 degrees Celsius
 constexpr double copperTemperatureCoefficient = 0.0039; // per kelvin around 20 degrees Celsius
-constexpr double mmPerInch = 25.4;
-constexpr double milliohm = 1000.0;
+constexpr double milliohmPerOhm = 1000.0;
+
+// Shares of the voltage drop (0.45, 0.25, 0.10) divided by milliohmPerOhm, since
+// b / resistivity below carries the milliohm scale of the plane resistance.
+constexpr std::array<double, 3> dropShares{0.00045, 0.00025, 0.0001};
+constexpr std::array<const char*, 3> dropSharePercent{"45", "25", "10"};
+
+// Prints the diameters around a contact within which 45 %, 25 % and 10 % of the drop lie.
+void contactDiameters(ReportBuilder& report, const char* contact, double diameterInch, double b, double resistivity)
+{
+    for (size_t i = 0; i < dropShares.size(); ++i) {
+        const double c = b * dropShares[i] / resistivity;
+        const QString name = QLatin1String(contact) + QLatin1Char(' ') + QLatin1String(dropSharePercent[i])
+            + QStringLiteral("% radius");
+        report << "\n" << name << " = ";
+        report.number(QString(name).replace(QLatin1Char(' '), QLatin1Char('_')), std::exp(c) * diameterInch * mmPerInch,
+                      units::millimetre)
+            << "\t[mm]";
+    }
+}
 
 } // namespace
 
-QString groundplaneReport(const CalculationInput& input)
+// A thin plane of thickness t between two round contacts of diameters d1 and d2 at the
+// distance X: R = rho / (2 pi t) * (ln(2X/d1) + ln(2X/d2)); a disc contact d1 in a
+// plane of diameter X: R = rho / (2 pi t) * ln(X/d1).
+Report groundplaneReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double x = input.value(1) / mmPerInch;
     const double d1 = input.value(2) / mmPerInch;
     const double d2 = input.value(3) / mmPerInch;
-    const double thickness = input.value(4) / 25400.0;
+    const double thickness = input.value(4) / umPerInch;
     const double temperature = input.value(5);
 
-    const double a = (copperResistivity / (twoPi * thickness)) * milliohm;
+    const double a = (copperResistivity / (twoPi * thickness)) * milliohmPerOhm;
     const double l = std::log(2.0 * x / d1) + std::log(2.0 * x / d2);
     const double factor = (temperature - 20.0) * copperTemperatureCoefficient + 1.0;
     const double rPlane = a * l * factor;
     const double resistivity = factor * copperResistivity;
     const double b = twoPi * thickness * rPlane;
+    const double rDisc = std::log(x / d1) * (resistivity * milliohmPerOhm / (twoPi * thickness));
 
-    // Diameters around each contact within which 45 %, 25 % and 10 % of the drop lie.
-    constexpr std::array<double, 3> shares{0.00045, 0.00025, 0.0001};
-    constexpr std::array<const char*, 3> percent{"45", "25", "10"};
-    QString contact1;
-    QString contact2;
-    for (size_t i = 0; i < shares.size(); ++i) {
-        const double c = b * shares[i] / resistivity;
-        const QString tag = QLatin1String(percent[i]) + QStringLiteral("% radius = ");
-        contact1 += QStringLiteral("\nd1 ") + tag + num(std::exp(c) * d1 * mmPerInch) + QStringLiteral("\t[mm]");
-        contact2 += QStringLiteral("\nd2 ") + tag + num(std::exp(c) * d2 * mmPerInch) + QStringLiteral("\t[mm]");
-    }
-    const double rDisc = std::log(x / d1) * (resistivity * milliohm / (twoPi * thickness));
-
-    return QStringLiteral("\nRplane= ") + num(rPlane) + QStringLiteral("\t[mOhm]  Plane Resistance\n") + contact1
-        + QStringLiteral("\n") + contact2 + QStringLiteral("\n\n\nRdisc= ") + num(rDisc)
-        + QStringLiteral("\t[mOhm]  Disc Resistance");
+    ReportBuilder report(input.format);
+    report << "\nRplane= ";
+    report.number("Rplane", rPlane, units::milliohm) << "\t[mOhm]  Plane Resistance\n";
+    contactDiameters(report, "d1", d1, b, resistivity);
+    report << "\n";
+    contactDiameters(report, "d2", d2, b, resistivity);
+    report << "\n\n\nRdisc= ";
+    report.number("Rdisc", rDisc, units::milliohm) << "\t[mOhm]  Disc Resistance";
+    return report.take();
 }
 
 } // namespace kalvo::rc

@@ -3,8 +3,10 @@
 #include "formula_engine.h"
 #include "match_network.h"
 
+#include <array>
 #include <new>
 #include <string>
+#include <string_view>
 
 namespace kalvo::rc {
 namespace {
@@ -23,9 +25,23 @@ constexpr std::array<const char*, 3> piFormulas{
     "Ze*(k*(di*di*k-1.0))/(k*di*(di-2.0)+1.0)",
 };
 
-QString failureReport()
+// The variables a calculation stores in the engine.
+constexpr std::array<std::string_view, 4> storedVariables{"k", "di", "Za", "Ze"};
+
+Report failureReport(const NumberFormat& format)
 {
-    return QStringLiteral("Failure in calculation, probably wrong inputs!");
+    ReportBuilder report(format);
+    report.failure(QStringLiteral("Failure in calculation, probably wrong inputs!"));
+    return report.take();
+}
+
+// An impedance formula may name a variable a previous calculation stored; removing them
+// first makes such a formula fail every time instead of reading that calculation's
+// values, so the report depends on its inputs alone.
+void forgetPreviousCalculation(FormulaEngine& engine)
+{
+    for (const std::string_view name : storedVariables)
+        engine.removeVariable(name);
 }
 
 // Texts go to the engine as 8-bit text of any length; characters outside Latin-1 become
@@ -63,11 +79,12 @@ bool evaluate(const FormulaEngine& engine, const QString& formula, ComplexResult
 
 } // namespace
 
-QString complexMatchReport(const CalculationInput& input, Network network, double d, double p, double di)
+Report complexMatchReport(const CalculationInput& input, Network network, double d, double p, double di)
 {
     if (input.engine == nullptr)
-        return failureReport();
+        return failureReport(input.format);
     FormulaEngine& engine = *input.engine;
+    forgetPreviousCalculation(engine);
     const QString ze = input.text(2);
     const QString za = input.text(3);
 
@@ -85,23 +102,30 @@ QString complexMatchReport(const CalculationInput& input, Network network, doubl
     else
         ok = define(engine, QStringLiteral("(") + ze + QStringLiteral(")"), "Ze") && ok;
 
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
-    QString elements;
     const auto& formulas = elementFormulas(network);
-    for (std::size_t i = 0; i < formulas.size(); ++i) {
-        ComplexResult r;
-        ok = evaluate(engine, QLatin1String(formulas[i]), r) && ok;
-        elements += QStringLiteral("\nR") + QString::number(i + 1) + QStringLiteral("\t= ") + num(r.re)
-            + QStringLiteral(" + ") + num(r.im) + QStringLiteral("\ti  [Ohm]");
-    }
+    std::array<ComplexResult, 3> elements;
+    for (std::size_t i = 0; i < formulas.size(); ++i)
+        ok = evaluate(engine, QLatin1String(formulas[i]), elements[i]) && ok;
     if (!ok)
-        return failureReport();
-    return QStringLiteral("\nd\t= ") + num(d) + QStringLiteral("\t[db]\nd\t= ") + num(p)
-        + QStringLiteral("\t[]\n\nComplex Solution:") + elements
-        + QStringLiteral("\n\nPositive real part, positive imaginary part: RL serial Impedance\n"
-                         "Positive real part, negative imaginary part: RC serial Impedance\n"
-                         "Negative real part: Negative resistor would be needed, they are not easy to build "
-                         "(NIC needed) ");
+        return failureReport(input.format);
+
+    ReportBuilder report(input.format);
+    report << "\nd\t= ";
+    report.number("d", d, units::decibel) << "\t[db]\nd\t= ";
+    report.number("d_ratio", p, units::ratio) << "\t[]\n\n";
+    report.warning(QStringLiteral("Complex Solution:"));
+    report.block(QStringLiteral("Complex Solution"));
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const QString name = QStringLiteral("R") + QString::number(i + 1);
+        report << "\n" << name << "\t= ";
+        report.number(name, elements[i].re, units::ohm) << " + ";
+        report.number(name + QStringLiteral("_im"), elements[i].im, units::ohm) << "\ti  [Ohm]";
+    }
+    report.block(QString());
+    report << "\n\nPositive real part, positive imaginary part: RL serial Impedance\n"
+              "Positive real part, negative imaginary part: RC serial Impedance\n"
+              "Negative real part: Negative resistor would be needed, they are not easy to build (NIC needed) ";
+    return report.take();
 }
 
 const std::array<const char*, 3>& elementFormulas(Network network)

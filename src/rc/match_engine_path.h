@@ -13,7 +13,8 @@ const std::array<const char*, 3>& elementFormulas(Network network);
 
 // The complex path of a matching network: the impedance texts are formulas, evaluated
 // with the input's engine, which keeps the variables "k", "di" and "Za" (T) or "Ze" (PI)
-// until the next calculation. d, p and di come from the plain-number reading of field 1.
-QString complexMatchReport(const CalculationInput& input, Network network, double d, double p, double di);
+// until the next calculation removes them. d, p and di come from the plain-number
+// reading of field 1.
+Report complexMatchReport(const CalculationInput& input, Network network, double d, double p, double di);
 
 } // namespace kalvo::rc

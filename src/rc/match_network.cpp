@@ -62,22 +62,32 @@ double largestRatio(double k)
     return k < 1.0 ? k / (1.0 + std::sqrt(1.0 - k)) : 1.0 / (1.0 + std::sqrt((k - 1.0) / k));
 }
 
-QString realReport(const MatchInputs& in, const Elements& elements, const NumberFormat& format)
+Report realReport(const MatchInputs& in, const Elements& elements, const NumberFormat& format)
 {
-    const auto num = [&](double v) { return formatNumber(v, format); };
     const double kmax = largestRatio(in.k);
     const double dmax = 20.0 * std::log10(kmax);
-    const QString head = QStringLiteral("\nd\t= ") + num(in.d) + QStringLiteral("\t[db] or ") + num(in.p)
-        + QStringLiteral("[]\nZe\t= ") + num(in.ze) + QStringLiteral("\t[Ohm]\nZa\t= ") + num(in.za)
-        + QStringLiteral("\t[Ohm]\ndmax\t= ") + num(dmax) + QStringLiteral("\t[dB] or ") + num(kmax)
-        + QStringLiteral("[]\n\n");
-    if (!(in.p <= kmax))
-        return head + QStringLiteral("No Possible Solution, choose lower d");
-    return head + QStringLiteral("Possible Solution:\nR1   = ") + num(elements.r1) + QStringLiteral("\t[Ohm]\nR2   = ")
-        + num(elements.r2) + QStringLiteral("\t[Ohm]\nR3   = ") + num(elements.r3) + QStringLiteral("\t[Ohm]");
+    ReportBuilder report(format);
+    report << "\nd\t= ";
+    report.number("d", in.d, units::decibel) << "\t[db] or ";
+    report.number("d_ratio", in.p, units::ratio) << "[]\nZe\t= ";
+    report.number("Ze", in.ze, units::ohm) << "\t[Ohm]\nZa\t= ";
+    report.number("Za", in.za, units::ohm) << "\t[Ohm]\ndmax\t= ";
+    report.number("dmax", dmax, units::decibel) << "\t[dB] or ";
+    report.number("dmax_ratio", kmax, units::ratio) << "[]\n\n";
+    if (!(in.p <= kmax)) {
+        report.warning(QStringLiteral("No Possible Solution, choose lower d"));
+        return report.take();
+    }
+    report.warning(QStringLiteral("Possible Solution:"));
+    report.block(QStringLiteral("Possible Solution"));
+    report << "\nR1   = ";
+    report.number("R1", elements.r1, units::ohm) << "\t[Ohm]\nR2   = ";
+    report.number("R2", elements.r2, units::ohm) << "\t[Ohm]\nR3   = ";
+    report.number("R3", elements.r3, units::ohm) << "\t[Ohm]";
+    return report.take();
 }
 
-QString matchReport(const CalculationInput& input, Network network)
+Report matchReport(const CalculationInput& input, Network network)
 {
     const MatchInputs in = readInputs(input);
     if (!in.plainNumbers)
@@ -87,12 +97,12 @@ QString matchReport(const CalculationInput& input, Network network)
 
 } // namespace
 
-QString tMatchReport(const CalculationInput& input)
+Report tMatchReport(const CalculationInput& input)
 {
     return matchReport(input, Network::T);
 }
 
-QString piMatchReport(const CalculationInput& input)
+Report piMatchReport(const CalculationInput& input)
 {
     return matchReport(input, Network::Pi);
 }

@@ -10,8 +10,8 @@ namespace kalvo::rc {
 // (field 3) with a loss of d dB (field 1). Plain-number impedances are computed in
 // double arithmetic with the lowest possible loss dmax; anything else (a complex value
 // such as 50+10i, or a formula) goes through the input's formula engine.
-QString tMatchReport(const CalculationInput& input);
-QString piMatchReport(const CalculationInput& input);
+Report tMatchReport(const CalculationInput& input);
+Report piMatchReport(const CalculationInput& input);
 
 // The engine a kalvo-rc window or a kalvo-cli run computes the matching networks with;
 // nullptr when it cannot be created.

@@ -11,13 +11,17 @@ constexpr double celsiusToKelvin = 273.16;
 
 } // namespace
 
-QString mtbfReport(const CalculationInput& input)
+// Converts between MTBF and FIT (whichever is given) and moves the MTBF from T1 to T2,
+// by the Arrhenius model when Ea is given, else by halving it every 10 degrees.
+Report mtbfReport(const CalculationInput& input)
 {
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
+    ReportBuilder report(input.format);
     const bool mtbfGiven = !input.text(1).isEmpty();
     const bool fitGiven = !input.text(2).isEmpty();
-    if (mtbfGiven && fitGiven)
-        return QStringLiteral("Either the MTBF or the FIT value may be given, but not both at the same time!");
+    if (mtbfGiven && fitGiven) {
+        report.failure(QStringLiteral("Either the MTBF or the FIT value may be given, but not both at the same time!"));
+        return report.take();
+    }
 
     double mtbf = 0.0;
     double fit = 0.0;
@@ -47,21 +51,25 @@ QString mtbfReport(const CalculationInput& input)
     const double mtbf2 = mtbf / acceleration;
     const double probability2 = 100.0 - 100.0 * std::exp(-t / mtbf2);
 
-    QString report = QStringLiteral("MTBF\t\t= ") + num(mtbf) + QStringLiteral("\t[h]\nFIT\t\t= ") + num(fit)
-        + QStringLiteral("\t[1/1e9h]\nLambda\t= ") + num(lambda) + QStringLiteral("\t[1/h]\n\nprob(t)  \t= ")
-        + num(probability) + QStringLiteral("\t[%] Prob. of failure at time t and temp. T1\nAF\t\t= ")
-        + num(acceleration) + QStringLiteral("\t[] Acceleration factor\nMTBF(T2)\t= ") + num(mtbf2)
-        + QStringLiteral("\t[h] MTBF at temperature T2\nprob2(t)\t= ") + num(probability2)
-        + QStringLiteral("\t[%] Prob. of failure at time t and temp. T2\n\n"
-                         "For probability of Failure an exponential failure distribution is assumed.\n\n");
+    report << "MTBF\t\t= ";
+    report.number("MTBF", mtbf, units::hour) << "\t[h]\nFIT\t\t= ";
+    report.number("FIT", fit, units::failuresInTime) << "\t[1/1e9h]\nLambda\t= ";
+    report.number("Lambda", lambda, units::perHour) << "\t[1/h]\n\nprob(t)  \t= ";
+    report.number("prob(t)", probability, units::percent) << "\t[%] Prob. of failure at time t and temp. T1\nAF\t\t= ";
+    report.number("AF", acceleration, units::ratio) << "\t[] Acceleration factor\nMTBF(T2)\t= ";
+    report.number("MTBF(T2)", mtbf2, units::hour) << "\t[h] MTBF at temperature T2\nprob2(t)\t= ";
+    report.number("prob2(t)", probability2, units::percent) << "\t[%] Prob. of failure at time t and temp. T2\n\n";
+    report.warning(QStringLiteral("For probability of Failure an exponential failure distribution is assumed."));
+    report << "\n\n";
     if (arrhenius) {
-        report += QStringLiteral("Arrhenius acceleration model:\nMTBF(T2)\t= MTBF(T1) / AF\n"
-                                 "AF\t\t= exp( Ea/8.617e-5 * [ 1/(T1+273.16) -1/(T2+273.16) ] );\n");
+        report.warning(QStringLiteral("Arrhenius acceleration model:"));
+        report << "\nMTBF(T2)\t= MTBF(T1) / AF\nAF\t\t= exp( Ea/8.617e-5 * [ 1/(T1+273.16) -1/(T2+273.16) ] );\n";
     } else {
-        report += QStringLiteral("Double MTBF every 10 Degree Celsius is assumed\n"
-                                 "MTBF(T2)\t= MTBF(T1)*2^((T1-T2)/10)\n\n");
+        report.warning(QStringLiteral("Double MTBF every 10 Degree Celsius is assumed"));
+        report << "\nMTBF(T2)\t= MTBF(T1)*2^((T1-T2)/10)\n\n";
     }
-    return report + QStringLiteral("prob(t)  \t= 100% -100*e^( -t / MTBF ) ");
+    report << "prob(t)  \t= 100% -100*e^( -t / MTBF ) ";
+    return report.take();
 }
 
 } // namespace kalvo::rc

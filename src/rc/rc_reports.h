@@ -4,11 +4,11 @@
 
 namespace kalvo::rc {
 
-QString rcReport(const CalculationInput& input); // RC low-pass
-QString serialRlcReport(const CalculationInput& input); // series RLC
-QString doublePoleReport(const CalculationInput& input);
-QString singlePoleReport(const CalculationInput& input);
-QString groundplaneReport(const CalculationInput& input); // plane and disc resistance
-QString mtbfReport(const CalculationInput& input);
+Report rcReport(const CalculationInput& input); // RC low-pass
+Report serialRlcReport(const CalculationInput& input); // series RLC
+Report doublePoleReport(const CalculationInput& input);
+Report singlePoleReport(const CalculationInput& input);
+Report groundplaneReport(const CalculationInput& input); // plane and disc resistance
+Report mtbfReport(const CalculationInput& input);
 
 } // namespace kalvo::rc

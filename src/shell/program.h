@@ -1,18 +1,23 @@
 #pragma once
 
 #include "number_format.h"
+#include "report.h"
+#include "units.h"
 
 #include <QRect>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <memory>
 #include <span>
 
 namespace kalvo {
 
 class FormulaEngine; // the expression engine; only kalvo-rc's matching networks use one
+struct Topology;
 
 inline constexpr int maxInputFields = 6;
 
@@ -23,15 +28,19 @@ struct CalculationInput {
     NumberFormat format;
     bool radians = false; // kalvo-xy: "Rad" checked in the "Angle" group
     FormulaEngine* engine = nullptr; // the window's engine where the program has one
+    const Topology* topology = nullptr; // gives the fields' units to si()
+    bool repeated = false; // solve and sweep: skip work that is not needed for most quantities
 
     // Text of input field n (1-based); empty when the field does not exist.
     QString text(int n) const { return n >= 1 && n <= texts.size() ? texts[n - 1] : QString(); }
     // Field n read the way every calculator reads it: QString::toDouble, 0 when not a number.
     double value(int n) const { return text(n).toDouble(); }
+    // Field n read as value(n), in the SI unit of the field's unit.
+    double si(int n) const;
 };
 
 // Builds the whole report of one calculation; pure: no widgets, no state.
-using ReportFunction = QString (*)(const CalculationInput&);
+using ReportFunction = Report (*)(const CalculationInput&);
 
 // One calculation of a calculator program: a radio button of the topology group.
 struct Topology {
@@ -44,7 +53,25 @@ struct Topology {
     const char* description = nullptr; // shown on selection; nullptr leaves the panel as it is
     std::array<const char*, maxInputFields> defaults{}; // start texts of the remembered fields
     ReportFunction report = nullptr;
+    // The unit each field is typed in, as the description gives it.
+    std::array<Unit, maxInputFields> units{};
+    // Bit n - 1 set: field n holds a formula for the expression engine, not a number.
+    unsigned formulaFields = 0;
+
+    bool isFormulaField(int n) const { return n >= 1 && n <= maxInputFields && (formulaFields >> (n - 1) & 1u) != 0; }
+    const Unit& unit(int n) const { return units[static_cast<size_t>(std::clamp(n, 1, maxInputFields) - 1)]; }
+    // The label of visible field n (1-based), or "" for a field the topology does not show.
+    QString fieldLabel(int n) const
+    {
+        return n >= 1 && n <= visibleInputs && labels[n - 1] != nullptr ? QString::fromUtf8(labels[n - 1]) : QString();
+    }
 };
+
+inline double CalculationInput::si(int n) const
+{
+    // Without its topology the unit is unknown: NaN, never a number in the wrong unit.
+    return topology != nullptr ? value(n) * topology->unit(n).scale : std::numeric_limits<double>::quiet_NaN();
+}
 
 struct DigitSettings {
     int digits = 3;
@@ -108,6 +135,9 @@ struct Program {
                 return &t;
         return nullptr;
     }
+    // The input of topology as the window shows it when the topology is first chosen:
+    // the remembered fields hold their defaults, the others are empty.
+    CalculationInput startInput(const Topology& topology, bool moreDigits = false) const;
     int highestTopologyNumber() const
     {
         int highest = 0;

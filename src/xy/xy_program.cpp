@@ -7,33 +7,43 @@ namespace {
 
 using namespace xy;
 
+// Every field is a plain number; the angle's unit is chosen in the "Angle" group, so the
+// reports give it with each result.
+constexpr std::array<Unit, maxInputFields> plainNumbers{units::none, units::none, units::none,
+                                                        units::none, units::none, units::none};
+
 // No pictures and no descriptions: choosing a function only swaps inputs and labels.
 constexpr Topology topologies[] = {
     {.number = 1,
      .buttonText = "2 Points Linear",
      .labels = {"X1", "X2", "X3", "Y1", "Y2", "--"},
      .visibleInputs = 6,
-     .report = linearReport},
+     .report = linearReport,
+     .units = plainNumbers},
     {.number = 2,
      .buttonText = "3 Points Quadratic",
      .labels = {"X1", "X2", "X3", "Y1", "Y2", "Y3"},
      .visibleInputs = 6,
-     .report = parabolaReport},
+     .report = parabolaReport,
+     .units = plainNumbers},
     {.number = 3,
      .buttonText = "Quad Equation",
      .labels = {"A", "B", "C", "--", "--", "--"},
      .visibleInputs = 6,
-     .report = quadraticReport},
+     .report = quadraticReport,
+     .units = plainNumbers},
     {.number = 4,
      .buttonText = "Pol -> Rect",
      .labels = {"Ampl.", "Angle", "--", "--", "--", "--"},
      .visibleInputs = 6,
-     .report = polarToRectReport},
+     .report = polarToRectReport,
+     .units = plainNumbers},
     {.number = 5,
      .buttonText = "Rect -> Pol",
      .labels = {"X", "Y", "--", "--", "--", "--"},
      .visibleInputs = 6,
-     .report = rectToPolarReport},
+     .report = rectToPolarReport,
+     .units = plainNumbers},
 };
 
 // Without a picture column the inputs take the left half and the two groups share

@@ -1,4 +1,5 @@
 #include "xy_reports.h"
+#include "constants.h"
 
 #include <array>
 #include <cmath>
@@ -7,8 +8,8 @@
 namespace kalvo::xy {
 namespace {
 
-constexpr double pi = 3.141592653589793;
-constexpr double twoPi = 6.283185307179586;
+using physics::pi;
+using physics::twoPi;
 constexpr double largestAngle = 263.0; // radians; beyond it sin and cos lose their accuracy
 
 // The first count inputs read strictly: empty is 0, any other text must be a number.
@@ -28,88 +29,111 @@ std::optional<std::array<double, count>> readInputs(const CalculationInput& inpu
     return values;
 }
 
-const QString inputFailure = QStringLiteral("Input Failure!");
+Report inputFailure(const CalculationInput& input)
+{
+    return ReportBuilder(input.format).failure(QStringLiteral("Input Failure!")).take();
+}
+
+// The unit the angle is typed and printed in, as the "Angle" group chooses it.
+const Unit& angleUnit(const CalculationInput& input)
+{
+    return input.radians ? units::radian : units::degree;
+}
 
 } // namespace
 
-QString linearReport(const CalculationInput& input)
+Report linearReport(const CalculationInput& input)
 {
     const auto values = readInputs<5>(input);
     if (!values)
-        return inputFailure;
+        return inputFailure(input);
     const auto [x1, x2, x3, y1, y2] = *values;
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double a = (y1 - y2) / (x1 - x2);
     const double b = (x1 * y2 - x2 * y1) / (x1 - x2);
     const double y3 = b + a * x3;
-    return QStringLiteral("\nY = a * X + b\n\na\t= ") + num(a) + QStringLiteral("\nb\t= ") + num(b)
-        + QStringLiteral("\n\nY3@X3\t= ") + num(y3);
+    ReportBuilder report(input.format);
+    report << "\nY = a * X + b\n\na\t= ";
+    report.number("a", a, units::none) << "\nb\t= ";
+    report.number("b", b, units::none) << "\n\nY3@X3\t= ";
+    report.number("Y3@X3", y3, units::none);
+    return report.take();
 }
 
-QString parabolaReport(const CalculationInput& input)
+Report parabolaReport(const CalculationInput& input)
 {
     const auto values = readInputs<6>(input);
     if (!values)
-        return inputFailure;
+        return inputFailure(input);
     const auto [x1, x2, x3, y1, y2, y3] = *values;
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double d = x1 * (x2 * x2 - x3 * x3) - x1 * x1 * (x2 - x3) + x2 * x3 * x3 - x3 * x2 * x2;
     const double a = (x1 * (y2 - y3) - x2 * (y1 - y3) + x3 * (y1 - y2)) / d;
     const double b = -(x3 * x3 * (y1 - y2) + x1 * x1 * (y2 - y3) - x2 * x2 * (y1 - y3)) / d;
     const double c
         = (x1 * (x2 * x2 * y3 - x3 * x3 * y2) - x1 * x1 * (x2 * y3 - x3 * y2) + y1 * (x2 * x3 * x3 - x3 * x2 * x2)) / d;
-    return QStringLiteral("\nY = a * X^2 + b * X + c\n\na\t= ") + num(a) + QStringLiteral("\nb\t= ") + num(b)
-        + QStringLiteral("\nc\t= ") + num(c) + QStringLiteral("\n ");
+    ReportBuilder report(input.format);
+    report << "\nY = a * X^2 + b * X + c\n\na\t= ";
+    report.number("a", a, units::none) << "\nb\t= ";
+    report.number("b", b, units::none) << "\nc\t= ";
+    report.number("c", c, units::none) << "\n ";
+    return report.take();
 }
 
-QString quadraticReport(const CalculationInput& input)
+// One root is X; two real roots are X1 and X2; a complex pair prints as
+// X1 = X1_re + X1_im i and X2 = X2_re - X2_im i.
+Report quadraticReport(const CalculationInput& input)
 {
     const auto values = readInputs<3>(input);
     if (!values)
-        return inputFailure;
+        return inputFailure(input);
     const auto [a, b, c] = *values;
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
-    const QString head = QStringLiteral("\na * X^2 + b * X + c = 0\n\n");
-    if (a == 0.0)
-        return head + QStringLiteral("X\t= ") + num(-c / b) + QStringLiteral("\n");
+    ReportBuilder report(input.format);
+    report << "\na * X^2 + b * X + c = 0\n\n";
     const double d = b * b - 4.0 * a * c;
-    if (d > 0.0) {
-        const double x1 = (std::sqrt(d) - b) / (2.0 * a);
-        const double x2 = (-b - std::sqrt(d)) / (2.0 * a);
-        return head + QStringLiteral("X1\t= ") + num(x1) + QStringLiteral("\nX2\t= ") + num(x2) + QStringLiteral("\n");
+    if (a == 0.0 || d == 0.0) {
+        report << "X\t= ";
+        report.number("X", a == 0.0 ? -c / b : b / (-2.0 * a), units::none) << "\n";
+    } else if (d > 0.0) {
+        report << "X1\t= ";
+        report.number("X1", (std::sqrt(d) - b) / (2.0 * a), units::none) << "\nX2\t= ";
+        report.number("X2", (-b - std::sqrt(d)) / (2.0 * a), units::none) << "\n";
+    } else {
+        const double re = b / (-2.0 * a);
+        const double im = std::sqrt(-d) / (a + a);
+        report << "X1\t= ";
+        report.number("X1_re", re, units::none) << " + ";
+        report.number("X1_im", im, units::none) << "i\nX2\t= ";
+        report.number("X2_re", re, units::none) << " - ";
+        report.number("X2_im", im, units::none) << "i\n";
     }
-    if (d == 0.0)
-        return head + QStringLiteral("X\t= ") + num(b / (-2.0 * a)) + QStringLiteral("\n");
-    const double re = b / (-2.0 * a);
-    const double im = std::sqrt(-d) / (a + a);
-    return head + QStringLiteral("X1\t= ") + num(re) + QStringLiteral(" + ") + num(im) + QStringLiteral("i\nX2\t= ")
-        + num(re) + QStringLiteral(" - ") + num(im) + QStringLiteral("i\n");
+    return report.take();
 }
 
-QString polarToRectReport(const CalculationInput& input)
+Report polarToRectReport(const CalculationInput& input)
 {
     const auto values = readInputs<2>(input);
     if (!values)
-        return inputFailure;
+        return inputFailure(input);
     const auto [amplitude, angle] = *values;
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double radians = input.radians ? angle : angle * pi / 180.0;
     const double x = std::cos(radians) * amplitude;
     const double y = std::sin(radians) * amplitude;
+    ReportBuilder report(input.format);
     if (std::fabs(radians) > largestAngle)
-        return QStringLiteral("\nAngle too big");
-    return QStringLiteral("\nAmpl.\t= ") + num(amplitude) + QStringLiteral("\nAngle\t= ") + num(angle)
-        + (input.radians ? QStringLiteral(" rad \n\nX\t= ") : QStringLiteral(" deg \n\nX\t= ")) + num(x)
-        + QStringLiteral("\nY\t= ") + num(y) + QStringLiteral("\n");
+        return report.failure(QStringLiteral("\nAngle too big")).take();
+    report << "\nAmpl.\t= ";
+    report.number("Ampl.", amplitude, units::none) << "\nAngle\t= ";
+    report.number("Angle", angle, angleUnit(input)) << (input.radians ? " rad \n\nX\t= " : " deg \n\nX\t= ");
+    report.number("X", x, units::none) << "\nY\t= ";
+    report.number("Y", y, units::none) << "\n";
+    return report.take();
 }
 
-QString rectToPolarReport(const CalculationInput& input)
+Report rectToPolarReport(const CalculationInput& input)
 {
     const auto values = readInputs<2>(input);
     if (!values)
-        return inputFailure;
+        return inputFailure(input);
     const auto [x, y] = *values;
-    const auto num = [&](double v) { return formatNumber(v, input.format); };
     const double amplitude = std::sqrt(y * y + x * x);
     double t = std::atan(std::fabs(y) / std::fabs(x));
     if (!input.radians)
@@ -124,9 +148,13 @@ QString rectToPolarReport(const CalculationInput& input)
         angle = t + half;
     if (x >= 0.0 && y < 0.0)
         angle = full - t;
-    return QStringLiteral("\nX\t= ") + num(x) + QStringLiteral("\nY\t= ") + num(y) + QStringLiteral(" \n\nAmpl.\t= ")
-        + num(amplitude) + QStringLiteral("\nAngle\t= ") + num(angle)
-        + (input.radians ? QStringLiteral(" rad\n") : QStringLiteral(" deg\n"));
+    ReportBuilder report(input.format);
+    report << "\nX\t= ";
+    report.number("X", x, units::none) << "\nY\t= ";
+    report.number("Y", y, units::none) << " \n\nAmpl.\t= ";
+    report.number("Ampl.", amplitude, units::none) << "\nAngle\t= ";
+    report.number("Angle", angle, angleUnit(input)) << (input.radians ? " rad\n" : " deg\n");
+    return report.take();
 }
 
 } // namespace kalvo::xy

@@ -1,6 +1,7 @@
 // Every calculator window with hostile texts in all of its fields: GO must show exactly
 // the report of what the fields hold.
 #include "calculator_window_test.h"
+#include "evaluation.h"
 #include "hostile_texts.h"
 #include "program_registry.h"
 
@@ -22,15 +23,9 @@ private:
 
 QString HostileCalculatorWindowTest::expectedReport(const Program& program, const Topology& topology) const
 {
-    CalculationInput input;
+    CalculationInput input = program.startInput(topology);
     input.texts = fieldTexts(program.layout.inputRows);
-    input.format = program.numberFormat(false);
-    std::shared_ptr<FormulaEngine> engine;
-    if (program.createEngine != nullptr) {
-        engine = program.createEngine();
-        input.engine = engine.get();
-    }
-    return topology.report(input);
+    return analysis::Evaluation(program, topology, input).report().text;
 }
 
 void HostileCalculatorWindowTest::goShowsTheReportOfTheFields_data()

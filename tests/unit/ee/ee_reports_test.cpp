@@ -1,3 +1,4 @@
+#include "ee_evaluation.h"
 #include "ee_reports.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +24,7 @@ void PrintTo(const ReportCase& c, std::ostream* os)
 
 QString run(ReportFunction report, const QStringList& inputs, bool moreDigits = false)
 {
-    CalculationInput input;
-    input.texts = inputs;
-    if (moreDigits)
-        input.format = {15, 0.001};
-    return report(input);
+    return evaluate(report, inputs, moreDigits).text;
 }
 
 class EeReportTest : public testing::TestWithParam<ReportCase> { };

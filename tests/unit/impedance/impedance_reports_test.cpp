@@ -1,7 +1,8 @@
 #include "impedance_program.h"
 #include "impedance_reports.h"
-#include "microstrip_core.h"
-#include "stripline_impedance.h"
+#include "impedance_test_support.h"
+#include "microstrip.h"
+#include "stripline.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,12 @@
 // Expected numbers come from reference_reports.py, an independent Python version of
 // the formulas and of the number format.
 namespace kalvo::impedance {
+using namespace physics;
 namespace {
 
 QString run(ReportFunction report, const QStringList& inputs, bool moreDigits = false)
 {
-    CalculationInput input;
-    input.texts = inputs;
-    input.format = impedanceProgram().numberFormat(moreDigits);
-    return report(input);
+    return evaluate(report, inputs, moreDigits).text;
 }
 
 struct ReportCase {
@@ -194,6 +193,39 @@ INSTANTIATE_TEST_SUITE_P(
                    "L\t= 250.7192999523616\tnH/m\tInductane per meter\n"
                    "C\t= 99.84583870767653\tpF/m\tCapacitance per meter\n"
                    "pd\t= 5.003326771653543\tns/m\tPropagation delay"},
+        // Lengths in inches, as the formulas are stated: in metres each of the next three
+        // ends in another last digit.
+        ReportCase{"MicrostripNarrowTraceMoreDigits",
+                   microstripReport,
+                   {"1.6", "0.5", "35", "4.3"},
+                   true,
+                   "\n"
+                   "Z\t= 109.0545241388068\tOhm\tCharacteristic Impedance \n"
+                   "L\t= 621.1611650102886\tnH/m\tInductane per meter\n"
+                   "C\t= 52.22962668943861\tpF/m\tCapacitance per meter\n"
+                   "pd\t= 5.695877084564251\tns/m\tPropagation delay\n"
+                   "\n"
+                   "Accuracy is better than 2 percent.\n"
+                   "\n"
+                   "Zc\t= 108.2668910695882\tOhm\tEstimation of a 25um surface coating with same er"},
+        ReportCase{"CoaxWithInchDigits",
+                   coaxReport,
+                   {"0.8", "2.5", "1"},
+                   true,
+                   "\n"
+                   "Z\t= 68.36605699130187\tOhm\tCharacteristic Impedance \n"
+                   "L\t= 228.0384821446484\tnH/m\tInductane per meter\n"
+                   "C\t= 48.78957962321478\tpF/m\tCapacitance per meter\n"
+                   "pd\t= 3.335551181102363\tns/m\tPropagation delay"},
+        ReportCase{"WireWithInchDigits",
+                   wireAboveGroundReport,
+                   {"0.8", "2", "1"},
+                   true,
+                   "\n"
+                   "Z\t= 138.1551055796427\tOhm\tCharacteristic Impedance \n"
+                   "L\t= 460.8234255914990\tnH/m\tInductane per meter\n"
+                   "C\t= 24.14352453431050\tpF/m\tCapacitance per meter\n"
+                   "pd\t= 3.335551181102363\tns/m\tPropagation delay"},
         ReportCase{
             "TwistedPair",
             twistedPairReport,

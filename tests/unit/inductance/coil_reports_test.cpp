@@ -112,8 +112,22 @@ INSTANTIATE_TEST_SUITE_P(
                               multiLayerCoilReport,
                               {"10", "10", "11", "30", "1"}},
                    true},
-        std::tuple{ReportCase{"MultiLayerShortRatio50", multiLayerCoilReport, {"10", "99", "101", "2", "1"}}, false},
-        std::tuple{ReportCase{"MultiLayerShortRatio50_5", multiLayerCoilReport, {"10", "100", "102", "2", "1"}}, true}),
+        // Dm/l up to 50 in a winding thick enough (c = 0.3 Dm) to be within 20 %
+        std::tuple{ReportCase{"MultiLayerShortRatio50", multiLayerCoilReport, {"10", "70", "130", "2", "1"}}, false},
+        std::tuple{ReportCase{"MultiLayerShortRatio50_5", multiLayerCoilReport, {"10", "70", "130", "1.98", "1"}},
+                   true},
+        // l + c = 0.3 Dm (+16 %), 0.25 Dm (+22 %): flat windings read more than 20 % high below 0.27 Dm
+        std::tuple{
+            ReportCase{"MultiLayerShortFlatWithinTwentyPercent", multiLayerCoilReport, {"10", "99", "101", "29", "1"}},
+            false},
+        std::tuple{ReportCase{"MultiLayerShortFlatOffByMore", multiLayerCoilReport, {"10", "99", "101", "24", "1"}},
+                   true},
+        // l = 5 Dm: c = 0.5 Dm is within 20 % (+18 %), c = 0.6 Dm is not (+22 %)
+        std::tuple{
+            ReportCase{"MultiLayerLongThickWithinTwentyPercent", multiLayerCoilReport, {"10", "50", "150", "500", "1"}},
+            false},
+        std::tuple{ReportCase{"MultiLayerLongThickOffByMore", multiLayerCoilReport, {"10", "40", "160", "500", "1"}},
+                   true}),
     [](const testing::TestParamInfo<std::tuple<ReportCase, bool>>& info) {
         return std::string(std::get<0>(info.param).name);
     });

@@ -25,9 +25,14 @@ INSTANTIATE_TEST_SUITE_P(
         // L = 1.016e-8 * 20 ln 20 H = 608.73 nH
         ReportCase{
             "RectangularLoopTenByTenInches", rectangularLoopReport, {"25.4", "254", "254"}, "\nL\t= 608.7328     nH"},
-        // M = 5.08 * 1 * 1 / 2^3 = 0.635 nH
+        // M = 5.08 * 1 * 1 / 3^3 = 0.1881 nH
         ReportCase{
-            "LoopMutualTwoInchesApart", loopMutualReport, {"645.16", "645.16", "50.8"}, "\nL\t= 0.6350       nH"},
+            "LoopMutualThreeInchesApart", loopMutualReport, {"645.16", "645.16", "76.2"}, "\nL\t= 0.1881       nH"},
+        // M = 5.08 * 1 * 1 / 2^3 = 0.635 nH, 24 % above coaxial loops: r^2 = 4 A is below 2.5 (A1 + A2)
+        ReportCase{"LoopMutualTwoInchesApartWarns",
+                   loopMutualReport,
+                   {"645.16", "645.16", "50.8"},
+                   "\nL\t= 0.6350       nH\n\n**** Warning ****\nAccuracy is expected to be poor!"},
         ReportCase{"LoopMutualOneInchApartWarns",
                    loopMutualReport,
                    {"645.16", "645.16", "25.4"},
@@ -40,21 +45,20 @@ INSTANTIATE_TEST_SUITE_P(
             "LineMutualSeparationEqualsHeight", lineMutualReport, {"3", "3", "500", "100"}, "\nL\t= 25.0000      nH"}),
     caseName);
 
-class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const char*, bool>> { };
+class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const char*, const char*, bool>> { };
 
-// Loops of 1 and 4 square inches: the distance must exceed both square roots (1 and 2 in).
-TEST_P(LoopMutualAccuracyTest, WarnsUnlessTheDistanceExceedsBothLoopSizes)
+// Loops of 1 and 4 square inches: the distance must exceed sqrt(2.5 * 5) = 3.5355 in (89.803 mm).
+TEST_P(LoopMutualAccuracyTest, WarnsUnlessTheLoopsAreFarEnoughApart)
 {
-    const auto [distance, warns] = GetParam();
-    CalculationInput input;
-    input.texts = {"645.16", "2580.64", distance};
-    input.format = {4, 0.01};
-    EXPECT_EQ(loopMutualReport(input).contains(QLatin1String("**** Warning ****")), warns);
+    const auto [area1, distance, warns] = GetParam();
+    const std::string report = reportOf({"", loopMutualReport, {area1, "2580.64", distance}, ""});
+    EXPECT_EQ(report.find("**** Warning ****") != std::string::npos, warns);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, LoopMutualAccuracyTest,
-                         testing::Values(std::tuple{"38.1", true}, std::tuple{"50.8", true}, std::tuple{"50.81", false},
-                                         std::tuple{"", true}));
+                         testing::Values(std::tuple{"645.16", "50.81", true}, std::tuple{"645.16", "89.80", true},
+                                         std::tuple{"645.16", "89.81", false}, std::tuple{"645.16", "", true},
+                                         std::tuple{"-645.16", "1000", true}, std::tuple{"0", "80.4", false}));
 
 } // namespace
 } // namespace kalvo::inductance

@@ -17,19 +17,21 @@ TEST(InductanceRobustness, EveryTopologyReportsAnyInput)
         for (const QString& value : nasty) {
             for (int field = 0; field < topology.visibleInputs; ++field) {
                 CalculationInput input;
+                input.topology = &topology;
                 input.format = program.numberFormat(false);
                 for (int row = 0; row < program.layout.inputRows; ++row)
                     input.texts.append(row == field ? value : QStringLiteral("3"));
-                const QString report = topology.report(input);
+                const QString report = topology.report(input).text;
                 EXPECT_TRUE(report.startsWith(QLatin1Char('\n'))) << topology.buttonText << " " << field;
                 input.format = program.numberFormat(true);
-                EXPECT_FALSE(topology.report(input).isEmpty());
+                EXPECT_FALSE(topology.report(input).text.isEmpty());
             }
             CalculationInput all;
+            all.topology = &topology;
             all.format = program.numberFormat(false);
             for (int row = 0; row < program.layout.inputRows; ++row)
                 all.texts.append(value);
-            EXPECT_TRUE(topology.report(all).startsWith(QLatin1Char('\n'))) << topology.buttonText;
+            EXPECT_TRUE(topology.report(all).text.startsWith(QLatin1Char('\n'))) << topology.buttonText;
         }
     }
 }

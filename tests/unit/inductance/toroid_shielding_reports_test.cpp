@@ -62,6 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "\nSlot length is dominant, try to shorten the slots for better results."}),
     caseName);
 
+// 1 mm of copper at 10 GHz is 1502 skin depths: e^(d/ds) overflows, the attenuation in dB,
+// 8.686 d/ds = 13046 dB, does not; the 10 mm slot then limits the shielding.
+TEST(ShieldingReport, ThickSheetAttenuationStaysFinite)
+{
+    EXPECT_EQ(reportOf({"", shieldingReport, {"1", "0.0175", "1.0", "10e9", "10"}, ""}),
+              "\nds\t= 0.6658E-3   \t[mm]\tSkin depth \n"
+              "Hx/Ho\t= +infinity   \t[]\tMagnetic field attenuation\n"
+              "Hx/Ho\t= -13.0459E3 \t[dB]\tMagnetic field attenuation\n"
+              "Hx/Hs\t= 3.5158      \t[dB]\tSlot field attenuation (Worst case)\n"
+              "\nSlot length is dominant, try to shorten the slots for better results.");
+}
+
 TEST(ShieldingReport, SlotLongerThanHalfAWavelengthDoesNotAttenuate)
 {
     const std::string report = reportOf({"", shieldingReport, {"0.2", "0.0175", "1.0", "1e6", "200000"}, ""});

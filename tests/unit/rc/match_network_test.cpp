@@ -34,7 +34,7 @@ TEST_P(MatchReport, GivesTheExactReport)
     CalculationInput input;
     input.texts = GetParam().inputs;
     input.engine = engine.get();
-    EXPECT_EQ(GetParam().report(input).toStdString(), GetParam().expected);
+    EXPECT_EQ(GetParam().report(input).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(RealPath, MatchReport,
@@ -119,7 +119,7 @@ std::string variable(const FormulaEngine& engine, std::string_view name)
     return formula;
 }
 
-TEST(MatchEngineVariables, ComplexPathLeavesItsInputsInTheEngine)
+TEST(MatchEngineVariables, ComplexPathLeavesItsInputsInTheEngineUntilTheNextCalculation)
 {
     const std::shared_ptr<FormulaEngine> engine = createMatchingEngine();
     CalculationInput input;
@@ -132,16 +132,68 @@ TEST(MatchEngineVariables, ComplexPathLeavesItsInputsInTheEngine)
     input.texts = QStringList{"-6", "50-10i", "50"};
     piMatchReport(input);
     EXPECT_EQ(variable(*engine, "Ze"), "(50-10i)");
-    EXPECT_EQ(engine->variableCount(), 4U);
+    std::string formula;
+    EXPECT_EQ(engine->variableFormula("Za", formula), EngineError::NoVariableMatch);
+    EXPECT_EQ(engine->variableCount(), 3U);
 }
+
+struct EngineStateCase {
+    const char* name;
+    ReportFunction report;
+    QStringList inputs; // d, Ze, Za
+    bool fails;
+};
+
+void PrintTo(const EngineStateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class MatchEngineState : public testing::TestWithParam<EngineStateCase> { };
+
+// A report depends on its inputs alone: after other calculations on the same engine, and
+// when repeated, it is the report of a fresh engine. An impedance naming a variable that
+// a calculation stores cannot read a previous calculation's value and fails.
+TEST_P(MatchEngineState, ReportDoesNotDependOnEarlierCalculations)
+{
+    const EngineStateCase& c = GetParam();
+    const std::shared_ptr<FormulaEngine> fresh = createMatchingEngine();
+    CalculationInput input;
+    input.texts = c.inputs;
+    input.engine = fresh.get();
+    const QString expected = c.report(input).text;
+    EXPECT_EQ(expected == QLatin1String(failureLine), c.fails) << expected.toStdString();
+
+    for (const bool piFirst : {false, true}) {
+        const std::shared_ptr<FormulaEngine> used = createMatchingEngine();
+        CalculationInput earlier;
+        earlier.engine = used.get();
+        earlier.texts = QStringList{"-3", "60-5i", "40+5i"};
+        (piFirst ? piMatchReport : tMatchReport)(earlier);
+        (piFirst ? tMatchReport : piMatchReport)(earlier);
+        input.engine = used.get();
+        EXPECT_EQ(c.report(input).text, expected) << (piFirst ? "PI, T, then this" : "T, PI, then this");
+        EXPECT_EQ(c.report(input).text, expected) << "pressed again";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FormulaInputs, MatchEngineState,
+    testing::Values(EngineStateCase{"TComplexLoad", tMatchReport, {"-6", "50", "50+10i"}, false},
+                    EngineStateCase{"PiComplexSource", piMatchReport, {"-6", "50-10i", "75"}, false},
+                    EngineStateCase{"TLoadNamingTheRatio", tMatchReport, {"-6", "50", "k*50"}, true},
+                    EngineStateCase{"TLoadNamingTheSource", tMatchReport, {"-6", "50", "Ze+1i"}, true},
+                    EngineStateCase{"PiSourceNamingTheLoss", piMatchReport, {"-6", "di*25", "75"}, true},
+                    EngineStateCase{"PiSourceNamingTheLoad", piMatchReport, {"-6", "Za", "75"}, true}),
+    [](const testing::TestParamInfo<EngineStateCase>& info) { return std::string(info.param.name); });
 
 TEST(MatchEngineVariables, WithoutAnEngineTheComplexPathFails)
 {
     CalculationInput input;
     input.texts = QStringList{"-6", "50", "50+10i"};
-    EXPECT_EQ(tMatchReport(input).toStdString(), failureLine);
+    EXPECT_EQ(tMatchReport(input).text.toStdString(), failureLine);
     input.texts = QStringList{"-6", "50", "50"}; // the real path needs none
-    EXPECT_TRUE(tMatchReport(input).contains(QStringLiteral("Possible Solution")));
+    EXPECT_TRUE(tMatchReport(input).text.contains(QStringLiteral("Possible Solution")));
 }
 
 // Impedance texts are not cut to a fixed buffer: any length the engine accepts as a
@@ -152,15 +204,15 @@ TEST(MatchLongInputs, TextsUpToTheEngineLimitWorkAndLongerOnesFail)
     CalculationInput input;
     input.engine = engine.get();
     input.texts = QStringList{"-6", "50", "50+10i"};
-    const QString reference = tMatchReport(input);
+    const QString reference = tMatchReport(input).text;
 
     // "(" + text + ")" of exactly the longest formula the engine stores.
     const auto padded = [](int length) { return QStringLiteral("50+10i") + QString(length - 6, QLatin1Char(' ')); };
     const int longest = static_cast<int>(FormulaEngine::maxFormulaLength) - 2;
     input.texts = QStringList{"-6", QStringLiteral("50") + QString(200, QLatin1Char(' ')), padded(longest)};
-    EXPECT_EQ(tMatchReport(input), reference);
+    EXPECT_EQ(tMatchReport(input).text, reference);
     input.texts = QStringList{"-6", "50", padded(longest + 1)};
-    EXPECT_EQ(tMatchReport(input).toStdString(), failureLine);
+    EXPECT_EQ(tMatchReport(input).text.toStdString(), failureLine);
 }
 
 TEST(MatchingEngine, HasRoomForSixteenVariables)

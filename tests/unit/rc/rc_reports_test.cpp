@@ -25,7 +25,7 @@ TEST_P(RcReportTest, GivesTheExactReport)
     const ReportCase& c = GetParam();
     CalculationInput input;
     input.texts = c.inputs;
-    EXPECT_EQ(c.report(input).toStdString(), c.expected);
+    EXPECT_EQ(c.report(input).text.toStdString(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -228,7 +228,7 @@ TEST(RcReportBranches, CriticallyDampedRlcHasNoOscillationAndEqualTimeConstants)
 {
     CalculationInput input;
     input.texts = {"2", "1", "1"}; // R = 2 sqrt(L/C): D is exactly 1
-    const QString report = serialRlcReport(input);
+    const QString report = serialRlcReport(input).text;
     EXPECT_TRUE(report.endsWith(QLatin1String("No Oscillation"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QLatin1String("T1\t\t= 1.000        \t"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QLatin1String("T2\t\t= 1.000        \t"))) << report.toStdString();
@@ -240,14 +240,14 @@ TEST(RcReportBranches, UnparsableInputReadsAsZero)
     withUnit.texts = {"1k", "1e-6"};
     CalculationInput zero;
     zero.texts = {"0", "1e-6"};
-    EXPECT_EQ(rcReport(withUnit), rcReport(zero));
+    EXPECT_EQ(rcReport(withUnit).text, rcReport(zero).text);
 }
 
 TEST(RcReportBranches, EmptySinglePoleIsStableWithInfiniteTimeConstant)
 {
     CalculationInput input;
     input.texts = {""};
-    const QString report = singlePoleReport(input);
+    const QString report = singlePoleReport(input).text;
     EXPECT_TRUE(report.contains(QLatin1String("T\t\t= -infinity   \ts"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QLatin1String("Fnatural\t= 0.0         \t"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QLatin1String("No Oscillation / Stable")));
@@ -257,7 +257,7 @@ TEST(RcReportBranches, GroundplaneWithoutThicknessIsInfiniteAndDiametersNaN)
 {
     CalculationInput input;
     input.texts = {"10", "1", "1", "", "20"};
-    const QString report = groundplaneReport(input);
+    const QString report = groundplaneReport(input).text;
     EXPECT_TRUE(report.startsWith(QLatin1String("\nRplane= +infinity   \t"))) << report.toStdString();
     EXPECT_EQ(report.count(QLatin1String("NaN         \t[mm]")), 6) << report.toStdString();
 }
@@ -267,7 +267,7 @@ TEST(RcReportBranches, ArrheniusAndDoublingAgreeAtEqualTemperatures)
     for (const char* ea : {"", "0.7"}) {
         CalculationInput input;
         input.texts = {"", "10000", "1000", "40", "40", ea};
-        const QString report = mtbfReport(input);
+        const QString report = mtbfReport(input).text;
         EXPECT_TRUE(report.contains(QLatin1String("AF\t\t= 1.000        \t"))) << report.toStdString();
         EXPECT_TRUE(report.startsWith(QLatin1String("MTBF\t\t= 100.000E3   \t[h]"))) << report.toStdString();
     }
@@ -278,7 +278,7 @@ TEST(RcReportBranches, MoreDigitsPrintFifteenDecimals)
     CalculationInput input;
     input.texts = {"-1000"};
     input.format = {15, 0.1, FormatVariant::Calculator};
-    EXPECT_TRUE(singlePoleReport(input).contains(QLatin1String("Fnatural\t= 159.1549430918953\t")));
+    EXPECT_TRUE(singlePoleReport(input).text.contains(QLatin1String("Fnatural\t= 159.1549430918953\t")));
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST_P(XyReportTest, GivesTheExactReport)
     input.texts = c.inputs;
     input.format = {4, 0.1, FormatVariant::Xy};
     input.radians = c.radians;
-    EXPECT_EQ(c.report(input).toStdString(), c.expected);
+    EXPECT_EQ(c.report(input).text.toStdString(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,7 +112,7 @@ TEST(RectToPolar, PutsTheAngleIntoTheRightQuadrant)
         CalculationInput input;
         input.texts = {c.x, c.y};
         input.format = {4, 0.1, FormatVariant::Xy};
-        const QString report = rectToPolarReport(input);
+        const QString report = rectToPolarReport(input).text;
         EXPECT_TRUE(report.endsWith(QStringLiteral("Angle\t= %1 deg\n").arg(QLatin1String(c.angle))))
             << c.x << "," << c.y << ": " << report.toStdString();
     }
@@ -123,7 +123,7 @@ TEST(RectToPolar, AmplitudeOfThreeFourIsFive)
     CalculationInput input;
     input.texts = {"3", "4"};
     input.format = {4, 0.1, FormatVariant::Xy};
-    EXPECT_TRUE(rectToPolarReport(input).contains(QLatin1String("Ampl.\t= 5.0000\n")));
+    EXPECT_TRUE(rectToPolarReport(input).text.contains(QLatin1String("Ampl.\t= 5.0000\n")));
 }
 
 } // namespace

@@ -1,13 +1,12 @@
-#include "stripline_impedance.h"
+#include "stripline.h"
 
-#include "line_report.h"
+#include "constants.h"
 
 #include <cmath>
 
-namespace kalvo::impedance {
+namespace kalvo::physics {
 namespace {
 
-constexpr double fourPi = 12.566370614359172;
 
 } // namespace
 
@@ -23,4 +22,4 @@ double Zstrip(double b, double w, double t, double er)
     return (60.0 / std::sqrt(er)) * std::log(4.0 * b / (pi * d0));
 }
 
-} // namespace kalvo::impedance
+} // namespace kalvo::physics

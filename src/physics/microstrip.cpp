@@ -1,15 +1,14 @@
-#include "microstrip_core.h"
+#include "microstrip.h"
 
-#include "line_report.h"
+#include "constants.h"
 
 #include <cmath>
 
-namespace kalvo::impedance {
+namespace kalvo::physics {
 namespace {
 
 constexpr double freeSpaceImpedance = 376.99111843077515; // 120 pi, Ohm
 constexpr double twoPi = 6.283185307179586;
-constexpr double fourPi = 12.566370614359172;
 
 double basePermittivity(double h, double w, double er)
 {
@@ -58,4 +57,4 @@ Microstrip microstrip(double h, double w, double t, double er)
     return line;
 }
 
-} // namespace kalvo::impedance
+} // namespace kalvo::physics

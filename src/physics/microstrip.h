@@ -1,6 +1,6 @@
 #pragma once
 
-namespace kalvo::impedance {
+namespace kalvo::physics {
 
 // Surface microstrip with a trace of finite thickness (Bahl and Garg).
 struct Microstrip {
@@ -14,4 +14,4 @@ struct Microstrip {
 // reports use inches); er of the board.
 Microstrip microstrip(double h, double w, double t, double er);
 
-} // namespace kalvo::impedance
+} // namespace kalvo::physics

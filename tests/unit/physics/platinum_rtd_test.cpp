@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace kalvo::ee {
+namespace kalvo::physics {
 namespace {
 
 // Reference resistances of EN 60751 (A = 3.9083e-3, B = -5.775e-7, C = -4.183e-12),
@@ -88,4 +88,4 @@ TEST(RtdBisection, GivesUpAfterAHundredHalvings)
 }
 
 } // namespace
-} // namespace kalvo::ee
+} // namespace kalvo::physics

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace kalvo::ee {
+namespace kalvo::physics {
 namespace {
 
 // 3850 ppm/K is the platinum of EN 60751 (IEC 60751); 3750 and 3770 ppm/K are other
@@ -76,4 +76,4 @@ std::optional<BisectionResult> subZeroTemperature(const RtdCoefficients& k, doub
     return BisectionResult{m, fm, false};
 }
 
-} // namespace kalvo::ee
+} // namespace kalvo::physics

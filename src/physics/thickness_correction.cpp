@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace kalvo::inductance {
+namespace kalvo::physics {
 namespace {
 
 struct Column {
@@ -37,4 +37,4 @@ ThicknessCorrection thicknessCorrection(double q)
     return {std::numeric_limits<double>::quiet_NaN(), true};
 }
 
-} // namespace kalvo::inductance
+} // namespace kalvo::physics

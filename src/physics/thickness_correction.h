@@ -1,6 +1,6 @@
 #pragma once
 
-namespace kalvo::inductance {
+namespace kalvo::physics {
 
 // Winding thickness correction K of the long multi layer coil formula.
 struct ThicknessCorrection {
@@ -12,4 +12,4 @@ struct ThicknessCorrection {
 // interpolation between columns, the end values (doubtful) outside the table.
 ThicknessCorrection thicknessCorrection(double q);
 
-} // namespace kalvo::inductance
+} // namespace kalvo::physics

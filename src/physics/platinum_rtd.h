@@ -6,7 +6,7 @@
 // (Callendar-Van Dusen): Rt = Ro * W(T) with
 //   W(T) = 1 + a*T + b*T^2                     for T >= 0 degrees Celsius,
 //   W(T) = 1 + a*T + b*T^2 + c*(T - 100)*T^3   for T < 0.
-namespace kalvo::ee {
+namespace kalvo::physics {
 
 struct RtdCoefficients {
     int alpha; // temperature coefficient in ppm/K that selects the set
@@ -39,4 +39,4 @@ struct BisectionResult {
 // degrees, i.e. the temperature lies below the interval.
 std::optional<BisectionResult> subZeroTemperature(const RtdCoefficients& k, double ro, double r);
 
-} // namespace kalvo::ee
+} // namespace kalvo::physics

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace kalvo::inductance {
+namespace kalvo::physics {
 namespace {
 
 struct CorrectionCase {
@@ -49,4 +49,4 @@ TEST(ThicknessCorrection, UndefinedRatioIsUndefinedAndDoubtful)
 }
 
 } // namespace
-} // namespace kalvo::inductance
+} // namespace kalvo::physics

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace kalvo::impedance {
+namespace kalvo::physics {
 
 // Impedance [Ohm] of a centred stripline (Cohn): ground-plane separation b, trace
 // width w and thickness t in one length unit, relative permittivity er. Wide strips
@@ -8,4 +8,4 @@ namespace kalvo::impedance {
 // equivalent round conductor.
 double Zstrip(double b, double w, double t, double er);
 
-} // namespace kalvo::impedance
+} // namespace kalvo::physics

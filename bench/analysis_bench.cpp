@@ -1,0 +1,80 @@
+// Solve over the default range and a 1000-point sweep, for every topology of every
+// calculator program: the first number field against the first result, with the
+// target 10 % above the result's value at the start inputs (found or not, the whole
+// range is scanned).
+#include "registration.h"
+
+#include "catalog.h"
+#include "program_registry.h"
+#include "solve.h"
+#include "sweep.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+namespace kalvo::bench {
+namespace {
+
+using namespace analysis;
+
+int firstNumberField(const Topology& topology)
+{
+    for (int field = 1; field <= topology.visibleInputs; ++field)
+        if (!topology.isFormulaField(field))
+            return field;
+    return 0;
+}
+
+std::string caseName(const char* kind, const Program& program, const Topology& topology)
+{
+    std::string name = std::string(kind) + '/' + program.name + '/' + topology.buttonText;
+    for (char& c : name)
+        if (c == ' ')
+            c = '_';
+    return name;
+}
+
+void runSolve(benchmark::State& state, const Program& program, const Topology& topology, int field)
+{
+    Evaluation evaluation(program, topology, program.startInput(topology));
+    const Report start = evaluation.report();
+    if (start.quantities.empty()) {
+        state.SkipWithError("no quantity at the start inputs");
+        return;
+    }
+    const Quantity& q = start.quantities.front();
+    const SolveRequest request{.field = field, .key = q.key, .target = std::isfinite(q.value) ? q.value * 1.1 : 1.0};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solve(evaluation, request));
+    state.SetLabel(q.key.toStdString());
+}
+
+void runSweep(benchmark::State& state, const Program& program, const Topology& topology, int field)
+{
+    Evaluation evaluation(program, topology, program.startInput(topology));
+    const SweepRequest request{.field = field, .from = 0.1, .to = 100.0, .points = 1000, .logarithmic = true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sweep(evaluation, request));
+}
+
+} // namespace
+
+void registerAnalysisBenchmarks()
+{
+    for (const Program* program : calculatorPrograms())
+        for (const Topology& topology : program->topologies) {
+            const int field = firstNumberField(topology);
+            if (topology.report == nullptr || field == 0)
+                continue;
+            benchmark::RegisterBenchmark(caseName("solve", *program, topology).c_str(), runSolve, std::cref(*program),
+                                         std::cref(topology), field)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(caseName("sweep1000", *program, topology).c_str(), runSweep,
+                                         std::cref(*program), std::cref(topology), field)
+                ->Unit(benchmark::kMillisecond);
+        }
+}
+
+} // namespace kalvo::bench
