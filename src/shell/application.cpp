@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPointer>
 #include <QUrl>
 
@@ -31,9 +34,24 @@ QString helpDocumentPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Quennix_Help.pdf");
 }
 
-void openHelpDocument()
+void openHelpDocument(QWidget* parent)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpDocumentPath()));
+    openDocument(helpDocumentPath(), parent);
+}
+
+bool openDocument(const QString& path, QWidget* parent)
+{
+    QString problem;
+    if (!QFileInfo::exists(path))
+        problem = QObject::tr("The document\n%1\nis missing.");
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        problem = QObject::tr("The desktop has no program that opens the document\n%1");
+    else
+        return true;
+    QWidget* window = parent != nullptr ? parent->window() : QApplication::activeWindow();
+    const QString title = window != nullptr ? window->windowTitle() : QApplication::applicationDisplayName();
+    QMessageBox::warning(window, title, problem.arg(QDir::toNativeSeparators(path)));
+    return false;
 }
 
 } // namespace kalvo

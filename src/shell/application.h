@@ -16,6 +16,10 @@ int runApplication(int argc, char** argv, const QString& iconResource,
 
 // The help document beside the executable, handed to the desktop's viewer (F1).
 QString helpDocumentPath();
-void openHelpDocument();
+// Opens the help document; a warning box over parent's window (the active window when
+// parent is null) tells when it is missing or the desktop has no program to open it.
+void openHelpDocument(QWidget* parent = nullptr);
+// The same for the document at path. Returns whether the desktop took it.
+bool openDocument(const QString& path, QWidget* parent);
 
 } // namespace kalvo

@@ -27,8 +27,9 @@ Widget* placeWithText(QWidget* parent, const char* objectName, const char* text,
     return widget;
 }
 
-// The suite's result panel: read-only but selectable, grey base, 40-pixel tab stops
-// for the report columns, no line wrap, no drops, no undo.
+// The suite's result panel: read-only but selectable, grey base (a dark tone under a
+// dark palette, following palette changes), 40-pixel tab stops for the report columns,
+// no line wrap, no drops, no undo.
 void setUpResultPanel(QPlainTextEdit* panel);
 
 } // namespace kalvo

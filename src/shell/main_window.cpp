@@ -1,12 +1,15 @@
 #include "main_window.h"
 
+#include "analysis_actions.h"
 #include "application.h"
 #include "form_building.h"
 #include "formula_engine.h"
+#include "input_feedback.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
@@ -47,26 +50,20 @@ QString numbered(const char* stem, int n)
 MainWindow::MainWindow(const Program& program, QWidget* parent)
     : QMainWindow(parent)
     , program(program)
-    , format(program.numberFormat(false))
-    , inputMemory(static_cast<size_t>(program.highestTopologyNumber()))
 {
-    for (const Topology& topology : program.topologies)
-        for (int row = 0; row < maxInputFields; ++row)
-            if (topology.defaults[row] != nullptr)
-                inputMemory[topology.number - 1][row] = QString::fromUtf8(topology.defaults[row]);
-
     buildForm();
     setWindowTitle(QString::fromUtf8(program.windowTitle));
     setWindowIcon(QApplication::windowIcon());
-
-    showTopology(program.topologies.front().number);
-    if (program.startupText != nullptr)
-        resultPanel->setPlainText(QString::fromUtf8(program.startupText));
-
     createShortcuts();
     moreDigitsAction = new QAction(tr("Show More Digits"), this);
     moreDigitsAction->setCheckable(true);
-    moreDigitsAction->setChecked(false);
+    analysis = new AnalysisActions(program, {.window = this,
+                                             .shownTopology = [this]() -> const Topology& { return checkedTopology(); },
+                                             .currentInput = [this] { return currentInput(); },
+                                             .enterValue = [this](int field, const QString& text) {
+                                                 enterSolvedValue(field, text);
+                                             }});
+    restore(loadWindowSettings(program));
     connect(moreDigitsAction, &QAction::triggered, this, &MainWindow::SetPrecision);
 
     if (program.createEngine != nullptr) {
@@ -79,6 +76,37 @@ MainWindow::MainWindow(const Program& program, QWidget* parent)
             deleteLater();
         }
     }
+}
+
+// The stored topology is shown as if chosen; a new user sees the start topology with
+// the program's start-up text.
+void MainWindow::restore(const WindowSettings& settings)
+{
+    inputMemory = settings.inputMemory;
+    if (radiansButton != nullptr)
+        radiansButton->setChecked(settings.radians);
+    if (settings.topologyNumber) {
+        topologyButtons->button(*settings.topologyNumber)->setChecked(true);
+        showTopology(*settings.topologyNumber);
+    } else {
+        showTopology(program.topologies.front().number);
+        if (program.startupText != nullptr)
+            resultPanel->setPlainText(QString::fromUtf8(program.startupText));
+    }
+    moreDigitsAction->setChecked(settings.moreDigits);
+    format = program.numberFormat(settings.moreDigits);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    rememberInputs();
+    WindowSettings settings;
+    settings.inputMemory = inputMemory;
+    settings.topologyNumber = checkedTopologyNumber();
+    settings.moreDigits = moreDigitsAction->isChecked();
+    settings.radians = radiansButton != nullptr && radiansButton->isChecked();
+    saveWindowSettings(program, settings);
+    QMainWindow::closeEvent(event);
 }
 
 // Closing the window moves the focus out of a line edit; its editingFinished must not
@@ -152,7 +180,8 @@ void MainWindow::buildTopologyGroup()
     connect(topologyButtons, &QButtonGroup::idClicked, this, &MainWindow::showTopology);
 }
 
-// kalvo-xy's Deg/Rad choice: read at GO time, never remembered, no slot of its own.
+// kalvo-xy's Deg/Rad choice: read at GO time; changing it clears the report, which
+// no longer matches the choice.
 void MainWindow::buildAngleGroup()
 {
     if (program.layout.angleGroup.isNull())
@@ -172,6 +201,7 @@ void MainWindow::buildAngleGroup()
     layout->addWidget(degrees);
     layout->addWidget(radiansButton);
     layout->addStretch();
+    connect(radiansButton, &QRadioButton::toggled, this, [this] { resultPanel->clear(); });
 }
 
 void MainWindow::buildInputFrame()
@@ -192,6 +222,13 @@ void MainWindow::buildInputFrame()
     form->setHorizontalSpacing(6);
     form->setVerticalSpacing(8);
 
+    // kalvo-xy, whose GO turns empty fields into "0", reads the others strictly and
+    // answers "Input Failure!"; the other programs read a text that is no number as 0.
+    const bool strict = program.emptyInputsBecomeZero;
+    const ReadsCompletely reads = strict ? readsAsDouble : readsAsDoubleOrInfinity;
+    const QString tooltip = strict
+        ? QStringLiteral("Not a number: a function using this field answers \"Input Failure!\"")
+        : QStringLiteral("Not a number: this field is read as 0");
     for (int n = 1; n <= program.layout.inputRows; ++n) {
         auto* label = new QLabel(QStringLiteral("TextLabel"), frame);
         label->setObjectName(numbered("label_", n));
@@ -202,6 +239,9 @@ void MainWindow::buildInputFrame()
         lineEdits.push_back(edit);
         if (n <= program.rememberedFields)
             connect(edit, &QLineEdit::editingFinished, this, &MainWindow::rememberInputs);
+        markUnreadableInput(
+            edit, [this, n, reads](const QString& text) { return checkedTopology().isFormulaField(n) || reads(text); },
+            tooltip);
     }
     form->addItem(new QSpacerItem(20, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
 }
@@ -239,14 +279,14 @@ void MainWindow::createShortcuts()
 }
 
 // Description, remembered inputs, picture, visible rows and labels of radioButton_N,
-// in that order; runs on every click, also of the checked button.
+// in that order; runs on every click, also of the checked button. A topology without
+// a description (kalvo-xy) clears the panel: a report of other inputs no longer applies.
 void MainWindow::showTopology(int buttonNumber)
 {
     const Topology* topology = program.topologyByNumber(buttonNumber);
     if (topology == nullptr)
         return;
-    if (topology->description != nullptr)
-        resultPanel->setPlainText(QString::fromUtf8(topology->description));
+    resultPanel->setPlainText(topology->description != nullptr ? QString::fromUtf8(topology->description) : QString());
     const auto& remembered = inputMemory[buttonNumber - 1];
     for (int row = 0; row < program.rememberedFields; ++row)
         lineEdits[row]->setText(remembered[row]);
@@ -258,6 +298,23 @@ void MainWindow::showTopology(int buttonNumber)
     for (size_t row = 0; row < labels.size(); ++row)
         if (topology->labels[row] != nullptr)
             labels[row]->setText(QString::fromUtf8(topology->labels[row]));
+    describeFields(*topology);
+    if (analysis != nullptr)
+        analysis->inputsChanged();
+}
+
+// Screen readers announce a field by its label and unit ("w, mm"); whether a text is
+// a number can depend on the topology (a formula field).
+void MainWindow::describeFields(const Topology& topology)
+{
+    for (size_t row = 0; row < lineEdits.size(); ++row) {
+        const int n = static_cast<int>(row) + 1;
+        const QString unit = QString::fromUtf8(topology.unit(n).shown);
+        const QString label = topology.fieldLabel(n);
+        lineEdits[row]->setAccessibleName(unit.isEmpty() || label.isEmpty() ? label
+                                                                            : label + QStringLiteral(", ") + unit);
+        recheckUnreadableInput(lineEdits[row]);
+    }
 }
 
 // Only the visible picture is rendered, the first time it is shown. Its viewBox is the
@@ -325,17 +382,33 @@ void MainWindow::on_pbGo_clicked()
     const Topology& topology = checkedTopology();
     if (topology.report == nullptr)
         return;
+    CalculationInput input = currentInput();
+    input.engine = engine.get();
+    resultPanel->setPlainText(topology.report(input).text);
+    analysis->inputsChanged();
+}
+
+CalculationInput MainWindow::currentInput() const
+{
     CalculationInput input;
     input.texts = inputTexts();
     input.format = format;
     input.radians = radiansButton != nullptr && radiansButton->isChecked();
-    input.engine = engine.get();
-    resultPanel->setPlainText(topology.report(input));
+    input.topology = &checkedTopology();
+    return input;
+}
+
+// A solved value goes into its field as if typed, is remembered, and GO runs.
+void MainWindow::enterSolvedValue(int field, const QString& text)
+{
+    lineEdits[static_cast<size_t>(field - 1)]->setText(text);
+    rememberInputs();
+    on_pbGo_clicked();
 }
 
 void MainWindow::on_help()
 {
-    openHelpDocument();
+    openHelpDocument(this);
 }
 
 void MainWindow::SetPrecision()
@@ -347,6 +420,9 @@ void MainWindow::SetPrecision()
 QMenu* MainWindow::createResultMenu()
 {
     QMenu* menu = resultPanel->createStandardContextMenu();
+    menu->addSeparator();
+    menu->addAction(analysis->solveAction());
+    menu->addAction(analysis->plotAction());
     menu->addAction(moreDigitsAction);
     return menu;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "program.h"
+#include "window_settings.h"
 
 #include <QMainWindow>
 
@@ -8,6 +9,7 @@
 
 class QAction;
 class QButtonGroup;
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -16,6 +18,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace kalvo {
+
+class AnalysisActions;
 
 // The calculator window shared by kalvo-rc, -impedance, -ee, -inductance and -xy,
 // built from one program table.
@@ -30,6 +34,14 @@ public:
     QMenu* createResultMenu();
     // The remembered text of field row (0-based) for radioButton_N.
     QString rememberedText(int buttonNumber, int row) const;
+    // "Solve for an Input..." and "Plot..." of this window.
+    AnalysisActions* analysisActions() const { return analysis; }
+    // The inputs as GO reads them now.
+    CalculationInput currentInput() const;
+
+protected:
+    // Stores the inputs and choices for the next start.
+    void closeEvent(QCloseEvent* event) override;
 
 private Q_SLOTS:
     void on_TextEditOut_customContextMenuRequested(const QPoint& pos);
@@ -40,6 +52,7 @@ private Q_SLOTS:
     void rememberInputs();
 
 private:
+    void restore(const WindowSettings& settings);
     void buildForm();
     void buildTopologyGroup();
     void buildAngleGroup();
@@ -48,6 +61,8 @@ private:
     void buildResultPanel();
     void createShortcuts();
     void showPicture(int picture);
+    void enterSolvedValue(int field, const QString& text);
+    void describeFields(const Topology& topology);
     int checkedTopologyNumber() const;
     const Topology& checkedTopology() const;
     QStringList inputTexts() const;
@@ -55,7 +70,7 @@ private:
     const Program& program;
     QAction* moreDigitsAction = nullptr;
     NumberFormat format;
-    std::vector<std::array<QString, maxInputFields>> inputMemory; // column = button number - 1
+    InputMemory inputMemory;
     std::shared_ptr<FormulaEngine> engine;
 
     QButtonGroup* topologyButtons = nullptr;
@@ -65,6 +80,7 @@ private:
     std::vector<QLabel*> pictureLabels;
     QPushButton* goButton = nullptr;
     QPlainTextEdit* resultPanel = nullptr;
+    AnalysisActions* analysis = nullptr;
 };
 
 // The whole main() of a calculator program: the shared entry with its window.

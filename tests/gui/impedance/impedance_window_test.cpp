@@ -32,6 +32,7 @@ private Q_SLOTS:
     void switchingRestoresEachTopologysInputs();
     void returnInAFieldComputesTheCheckedTopology();
     void moreDigitsPrintsFifteenDigitsDownToAThousandth();
+    void fieldsAreAnnouncedByLabelAndUnit();
 };
 
 void ImpedanceWindowTest::init()
@@ -213,6 +214,20 @@ void ImpedanceWindowTest::moreDigitsPrintsFifteenDigitsDownToAThousandth()
     QVERIFY(panelText().startsWith(QLatin1String("\nds\t= 0.066579289455147\tmm\t")));
     moreDigits->trigger();
     QVERIFY(panelText().startsWith(QLatin1String("\nds\t= 66.579E-3   \tmm\t")));
+}
+
+// A plain ratio has no unit; a field the topology hides has no name.
+void ImpedanceWindowTest::fieldsAreAnnouncedByLabelAndUnit()
+{
+    const auto names = [this] {
+        QStringList shown;
+        for (int n = 1; n <= 5; ++n)
+            shown.append(field(n)->accessibleName());
+        return shown;
+    };
+    QCOMPARE(names(), (QStringList{"d, mm", "w, mm", "t, um", "er", ""}));
+    clickTopology(6);
+    QCOMPARE(names(), (QStringList{"d1, mm", "d2, mm", "er", "", ""}));
 }
 
 } // namespace kalvo

@@ -1,8 +1,11 @@
+#include "calculator_window_test.h"
 #include "formula_engine.h"
 #include "main_window.h"
 #include "rc_program.h"
+#include "window_settings.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -30,6 +33,7 @@ class MatchWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void tMatchComputesPlainAndComplexImpedances();
     void piMatchKeepsItsEngineBetweenPresses();
     void engineOutOfMemoryIsReportedAndClosesTheWindow_data();
@@ -57,6 +61,13 @@ private:
         return window.findChild<QPlainTextEdit*>(QStringLiteral("TextEditOut"))->toPlainText();
     }
 };
+
+// The windows start as for a new user, whatever settings other runs left.
+void MatchWindowTest::initTestCase()
+{
+    useTestSettings();
+    QFile::remove(windowSettingsFile(rcProgram()));
+}
 
 void MatchWindowTest::tMatchComputesPlainAndComplexImpedances()
 {

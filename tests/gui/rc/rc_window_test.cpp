@@ -1,4 +1,7 @@
+#include "application.h"
 #include "calculator_window_test.h"
+#include "input_feedback.h"
+#include "modal_answer.h"
 #include "rc_program.h"
 
 #include <QAction>
@@ -38,6 +41,9 @@ private Q_SLOTS:
     void reclickingTheCheckedTopologyDiscardsTheReport();
     void mtbfShowsSixRowsAndOtherTopologiesHideTheRest();
     void f1HandsTheHelpDocumentToTheDesktop();
+    void f1WithoutAViewerTellsWhereTheDocumentIs();
+    void missingDocumentIsReportedNotHandedOn();
+    void matchImpedancesAreFormulasNeverMarked();
 };
 
 void RcWindowTest::init()
@@ -174,6 +180,53 @@ void RcWindowTest::f1HandsTheHelpDocumentToTheDesktop()
     QCOMPARE(catcher.urls.size(), 1);
     QCOMPARE(catcher.urls.front(),
              QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Quennix_Help.pdf")));
+}
+
+// The offscreen platform has no document viewer: openUrl fails.
+void RcWindowTest::f1WithoutAViewerTellsWhereTheDocumentIs()
+{
+    test::ShownBox shown;
+    test::answerMessageBox(this, shown, QMessageBox::Ok);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QVERIFY(shown.shown);
+    QCOMPARE(shown.icon, QMessageBox::Warning);
+    QCOMPARE(shown.title, QStringLiteral("RC Kalvo 2.0"));
+    QVERIFY2(shown.text.contains(helpDocumentPath()), qPrintable(shown.text));
+}
+
+void RcWindowTest::missingDocumentIsReportedNotHandedOn()
+{
+    const QString missing = QDir::tempPath() + QStringLiteral("/no such directory/Quennix_Help.pdf");
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    test::ShownBox shown;
+    test::answerMessageBox(this, shown, QMessageBox::Ok);
+    const bool opened = openDocument(missing, field(1));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QVERIFY(!opened);
+    QVERIFY(catcher.urls.isEmpty());
+    QCOMPARE(shown.title, QStringLiteral("RC Kalvo 2.0"));
+    QVERIFY2(shown.text.contains(missing), qPrintable(shown.text));
+}
+
+// Ze and Za of the matching networks take complex values and formulas; the same
+// fields hold plain numbers in the other topologies, also when the text stays the same.
+void RcWindowTest::matchImpedancesAreFormulasNeverMarked()
+{
+    typeInto(2, "sqrt(2)");
+    QVERIFY(isMarkedUnreadable(field(2)));
+    clickTopology(6);
+    typeInto(1, "-6dB");
+    typeInto(2, "sqrt(2)");
+    typeInto(3, "50+10i");
+    QVERIFY(isMarkedUnreadable(field(1)));
+    QVERIFY(!isMarkedUnreadable(field(2)));
+    QVERIFY(!isMarkedUnreadable(field(3)));
+    clickTopology(1);
+    QCOMPARE(field(2)->text(), QStringLiteral("sqrt(2)"));
+    QVERIFY(isMarkedUnreadable(field(2)));
+    clickTopology(6);
+    QVERIFY(!isMarkedUnreadable(field(2)));
 }
 
 } // namespace kalvo

@@ -1,24 +1,61 @@
 #include "calculator_window_test.h"
 
+#include "window_settings.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace kalvo {
 
+void useTestSettings()
+{
+    static const QTemporaryDir directory;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
+}
+
+CalculatorWindowTest::CalculatorWindowTest()
+{
+    useTestSettings();
+}
+
 void CalculatorWindowTest::openWindow(const Program& program)
 {
+    QFile::remove(windowSettingsFile(program));
+    showWindow(program);
+}
+
+void CalculatorWindowTest::showWindow(const Program& program)
+{
+    this->program = &program;
     window = std::make_unique<MainWindow>(program);
     window->show();
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowActive(window.get()))
         qFatal("the window did not become active");
+}
+
+// This process keeps a parsed copy of every settings file it wrote; a changed size
+// makes the new window parse the file as a new process would.
+void CalculatorWindowTest::reopenWindow()
+{
+    window->close();
+    QFile file(windowSettingsFile(*program));
+    if (!file.open(QIODevice::Append) || file.write("\n") != 1)
+        qFatal("the settings file cannot be written");
+    file.close();
+    showWindow(*program);
 }
 
 void CalculatorWindowTest::closeWindow()

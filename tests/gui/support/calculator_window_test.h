@@ -13,14 +13,28 @@ class QRadioButton;
 
 namespace kalvo {
 
+// Keeps the settings the windows store in a directory of this test process, away from
+// the user's own and from tests that run at the same time.
+void useTestSettings();
+
 // Base of the calculator window tests: opens the shared window for one program and
 // drives it the way a user does (typing, clicking, the context menu).
 class CalculatorWindowTest : public QObject {
     Q_OBJECT
 
+public:
+    CalculatorWindowTest();
+
 protected:
-    // Shows the window and waits until it is active, so focus and shortcuts work.
+    // Shows the window of a new user, without stored settings.
     void openWindow(const Program& program);
+    // Shows the window with whatever settings are stored, and waits until it is active,
+    // so focus and shortcuts work.
+    void showWindow(const Program& program);
+    // Closes the window as the user does, so it stores its settings, and starts the
+    // program again.
+    void reopenWindow();
+    // Destroys the window without closing it: nothing is stored.
     void closeWindow();
 
     template <typename T>
@@ -47,6 +61,9 @@ protected:
     void toggleMoreDigits();
 
     std::unique_ptr<MainWindow> window;
+
+private:
+    const Program* program = nullptr;
 };
 
 } // namespace kalvo

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void inputFailureOnlyForUsedInputs();
     void angleChoiceIsSharedAndReadAtGo();
     void moreDigitsUsesFifteenDecimals();
+    void choosingAnotherFunctionOrAngleClearsTheReport_data();
+    void choosingAnotherFunctionOrAngleClearsTheReport();
 };
 
 void XyWindowTest::init()
@@ -119,6 +121,27 @@ void XyWindowTest::moreDigitsUsesFifteenDecimals()
     typeInto(2, QStringLiteral("1"));
     toggleMoreDigits();
     QVERIFY(panelText().contains(QLatin1String("Ampl.\t= 1.414213562373095\n")));
+}
+
+void XyWindowTest::choosingAnotherFunctionOrAngleClearsTheReport_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("another function") << 5;
+    QTest::newRow("the same function again") << 4;
+    QTest::newRow("Rad") << 7;
+}
+
+// A report of other inputs or of the other angle unit no longer applies.
+void XyWindowTest::choosingAnotherFunctionOrAngleClearsTheReport()
+{
+    QFETCH(int, button);
+    clickTopology(4);
+    typeInto(1, QStringLiteral("2"));
+    typeInto(2, QStringLiteral("90"));
+    clickGo();
+    QVERIFY(!panelText().isEmpty());
+    clickTopology(button);
+    QCOMPARE(panelText(), QString());
 }
 
 } // namespace kalvo
