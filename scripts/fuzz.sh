@@ -4,7 +4,7 @@
 # starting from its committed corpus.
 # Prints per target the executions, speed, coverage and findings; exits 1 on a finding.
 #
-#   scripts/fuzz.sh SECONDS [TARGET ...]     targets: engine reports stat resistor cli
+#   scripts/fuzz.sh SECONDS [TARGET ...]     targets: engine reports stat resistor cli fieldsolver
 #
 # KALVO_FUZZ_RUNS=N ends a target's run after N executions if that comes first.
 # KALVO_FUZZ_JOBS=J runs J processes of each target side by side on the shared corpus
@@ -15,7 +15,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${KALVO_FUZZ_DIR:-$root/build-fuzz}
-all_targets=(engine reports stat resistor cli)
+all_targets=(engine reports stat resistor cli fieldsolver)
 
 if [ $# -lt 1 ] || ! [[ $1 =~ ^[0-9]+$ ]]; then
     echo "usage: scripts/fuzz.sh SECONDS [TARGET ...]  (targets: ${all_targets[*]})" >&2
@@ -26,7 +26,7 @@ shift
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 
-"$root/scripts/install-packages.sh" clang-14 libclang-rt-14-dev cmake make qt6-base-dev
+"$root/scripts/install-packages.sh" clang-14 libclang-rt-14-dev cmake make qt6-base-dev libeigen3-dev
 CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKALVO_BUILD_FUZZERS=ON -DKALVO_SANITIZE=ON -DKALVO_BUILD_GUI=OFF -DKALVO_BUILD_BENCH=OFF \
     -DBUILD_TESTING=OFF >/dev/null

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets everything up and starts one Kalvo program: scripts/run.sh [PROGRAM]
-# PROGRAM is rc (the default), impedance, ee, inductance, stat, xy or resistor.
+# PROGRAM is rc (the default), impedance, ee, inductance, stat, xy, resistor or pcb.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=${1:-rc}

@@ -38,7 +38,7 @@ expect_names() { # PROGRAM NAME...
     done
 }
 
-for program in rc impedance ee inductance xy; do
+for program in rc impedance ee inductance xy pcb; do
     mapfile -t names < <("$cli" "$program" --list | cut -f2)
     [ "${#names[@]}" -gt 0 ] || fail "kalvo-cli lists no topologies of $program"
     expect_names "$program" "${names[@]}"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a user gets: every program
 # and kalvo-cli in lib/kalvo beside the help document, reachable through links in bin/,
-# with a valid desktop entry and an SVG icon each, and the manual page.
+# with a valid desktop entry, an SVG icon and a manual page each, the copyright file and
+# the AppStream metadata.
 # usage: install_test.sh BUILD_DIR APP_DIR_PROBE PROGRAM...
 set -euo pipefail
 build=$1
@@ -42,9 +43,17 @@ actual=$(cd / && "$prefix/bin/kalvo-cli" rc RC 1000 1e-6)
 [ "$actual" = "$expected" ] || fail "installed kalvo-cli printed: $actual"
 "$prefix/bin/kalvo-cli" --help | grep -q "kalvo-cli calc" || fail "kalvo-cli --help lacks calc"
 
-manual=$prefix/share/man/man1/kalvo-cli.1
-warnings=$(LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 "$manual" 2>&1) || fail "groff failed on $manual"
-[ -z "$warnings" ] || fail "$manual: $warnings"
+for page in kalvo-cli "${programs[@]/#/kalvo-}"; do
+    manual=$prefix/share/man/man1/$page.1
+    [ -f "$manual" ] || fail "no manual page $manual"
+    warnings=$(LC_ALL=C.UTF-8 groff -man -ww -z -Tutf8 "$manual" 2>&1) || fail "groff failed on $manual"
+    [ -z "$warnings" ] || fail "$manual: $warnings"
+done
+
+copyright=$prefix/share/doc/kalvo/copyright
+grep -q "^License: GPL-3.0-or-later" "$copyright" || fail "$copyright does not name the licence"
+metainfo=$prefix/share/metainfo/org.kalvo.kalvo.metainfo.xml
+appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null || fail "$metainfo does not validate"
 
 # F1 opens the document from applicationDirPath(); Qt resolves the link to the real directory.
 mkdir "$prefix/links"
@@ -52,4 +61,4 @@ ln -s "$probe" "$prefix/links/probe"
 reported=$("$prefix/links/probe")
 [ "$reported" = "$(dirname "$(readlink -f "$probe")")" ] || fail "a linked program reports the directory $reported"
 
-echo "install test: ${#programs[@]} programs, kalvo-cli, help document, desktop entries, icons and manual page installed"
+echo "install test: ${#programs[@]} programs, kalvo-cli, help document, desktop entries, icons, manual pages, copyright and AppStream metadata installed"
