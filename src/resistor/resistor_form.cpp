@@ -3,6 +3,7 @@
 #include "decade_range.h"
 #include "e_series.h"
 #include "form_building.h"
+#include "input_feedback.h"
 #include "mtable_widget.h"
 #include "top_ten.h"
 
@@ -125,8 +126,10 @@ ResistorForm buildResistorForm(QMainWindow& window)
     window.setCentralWidget(central);
 
     ResistorForm form;
-    placeWithText<QLabel>(central, "label_1", "Nominal", {10, 13, 61, 20});
+    const auto* nominalLabel = placeWithText<QLabel>(central, "label_1", "Nominal", {10, 13, 61, 20});
     form.nominalEdit = place<QLineEdit>(central, "lineEdit_1", {70, 10, 101, 24});
+    form.nominalEdit->setAccessibleName(nominalLabel->text() + QStringLiteral(" (Ohm)"));
+    markUnreadableInput(form.nominalEdit, readsAsDouble);
     form.goButton = placeWithText<QPushButton>(central, "pbGo", "GO", {180, 10, 71, 24});
     makeBold(placeWithText<QLabel>(central, "label_2", "Top Ten Hits", {330, 13, 101, 20}), 11);
 

@@ -2,13 +2,18 @@
 
 #include "application.h"
 #include "mtable_widget.h"
+#include "resistor_settings.h"
 #include "search_report.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace kalvo::resistor {
 namespace {
@@ -19,6 +24,14 @@ Choice checkedChoice(const QButtonGroup* buttons, const std::array<Choice, N>& c
 {
     const int id = buttons->checkedId();
     return id >= 0 && id < static_cast<int>(N) ? choices[id] : fallback;
+}
+
+// Checks the button of choice: its id is its position among choices.
+template <class Choice, std::size_t N>
+void checkChoice(QButtonGroup* buttons, const std::array<Choice, N>& choices, Choice choice)
+{
+    const auto position = std::find(choices.begin(), choices.end(), choice) - choices.begin();
+    buttons->button(static_cast<int>(position))->setChecked(true);
 }
 
 void fillTopTenTable(QTableWidget* table, const TopTenRows& rows)
@@ -45,6 +58,28 @@ MainWindow::MainWindow(QWidget* parent)
 {
     connectSignals();
     createShortcuts();
+    restoreChoices();
+}
+
+// Nothing is searched until the user asks, so the start-up text stays; a restored value
+// is selected, so that typing replaces it.
+void MainWindow::restoreChoices()
+{
+    const ResistorChoices choices = loadResistorChoices();
+    checkChoice(form.seriesButtons, allSeries, choices.series);
+    checkChoice(form.rangeButtons, allDecadeRanges, choices.range);
+    form.nominalEdit->setText(choices.nominal);
+    form.nominalEdit->selectAll();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    ResistorChoices choices;
+    choices.series = checkedChoice(form.seriesButtons, allSeries, choices.series);
+    choices.range = checkedChoice(form.rangeButtons, allDecadeRanges, choices.range);
+    choices.nominal = form.nominalEdit->text();
+    saveResistorChoices(choices);
+    event->accept();
 }
 
 void MainWindow::connectSignals()
@@ -96,7 +131,9 @@ void MainWindow::runSearch()
     const ESeries series = checkedChoice(form.seriesButtons, allSeries, ESeries::E12);
     const DecadeRange range = checkedChoice(form.rangeButtons, allDecadeRanges, DecadeRange::TwoDecades);
     showReport(searchReport(kalvo::runSearch(nominal, series, range)));
+    // Selected, the value is replaced by the next one typed instead of extended.
     form.nominalEdit->setFocus();
+    form.nominalEdit->selectAll();
 }
 
 void MainWindow::showReport(const SearchReport& report)

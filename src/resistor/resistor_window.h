@@ -20,6 +20,10 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
+protected:
+    // Remembers the series, the decade range and the nominal value for the next run.
+    void closeEvent(QCloseEvent* event) override;
+
 private Q_SLOTS:
     void on_tableWidget_2_NeedDropData();
     void on_tableWidget_1_NeedDropData();
@@ -29,6 +33,7 @@ private Q_SLOTS:
 private:
     void connectSignals();
     void createShortcuts();
+    void restoreChoices();
     void runSearch();
     void showReport(const SearchReport& report);
 

@@ -1,6 +1,6 @@
 #include "data_file.h"
 
-#include "c_scan.h"
+#include "data_line.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,16 +26,13 @@ bool containsTerminator(std::string_view text)
     return text.find("end") != std::string_view::npos || text.find("END") != std::string_view::npos;
 }
 
-// Reads whole lines. Like the C library, the end of the file counts as met only once a
-// read has run into it: after a last line without a line break, or a read of nothing.
+// Reads whole lines, however long.
 class LineReader {
 public:
     explicit LineReader(QIODevice& device)
         : device(device)
     {
     }
-
-    bool endMet() const { return ended; }
 
     // The next line, or false when nothing was left to read.
     bool read(Line& line)
@@ -59,14 +56,12 @@ public:
                 return true;
             overlap = joined.substr(joined.size() - std::min<std::size_t>(joined.size(), 2));
         }
-        ended = true;
         return readAnything;
     }
 
 private:
     QIODevice& device;
     std::array<char, kChunkSize> buffer{};
-    bool ended = false;
 };
 
 } // namespace
@@ -76,17 +71,21 @@ DataLoad appendDataFile(QIODevice& device, StatList& list)
     DataLoad load;
     LineReader reader(device);
     Line line;
-    while (!reader.endMet()) {
-        if (list.isFull()) {
+    while (reader.read(line)) {
+        const DataLine data = readDataLine(
+            std::string_view(line.beginning.constData(), static_cast<std::size_t>(line.beginning.size())),
+            line.terminates);
+        if (data.kind == DataLine::Kind::Terminator)
+            break; // nothing after it is data
+        if (data.kind == DataLine::Kind::Skipped) {
+            ++load.skipped;
+            continue;
+        }
+        // Only a pair that does not fit means that data was left out.
+        if (!list.append(data.pair.x, data.pair.y)) {
             load.listFilled = true;
             break;
         }
-        // Nothing after the terminator is data.
-        if (!reader.read(line) || line.terminates)
-            break;
-        const ValuePair pair
-            = scanPair(std::string_view(line.beginning.constData(), static_cast<std::size_t>(line.beginning.size())));
-        list.append(pair.x, pair.y);
         ++load.appended;
     }
     return load;
@@ -108,6 +107,13 @@ QString dataFormatHelp()
     return QStringLiteral("\nTo load data from file you need a textfile where X and Y values\n"
                           "are separated with a Tabulator or a Space. The file should be\n"
                           "terminated with END. Here a small example:\n\n1\t0\n2\t0.5\n3\t0.96\nEND");
+}
+
+QString loadSummary(const DataLoad& load)
+{
+    return QStringLiteral("Pairs loaded: %1\nLines skipped (blank, # comment or no number at the start): %2")
+        .arg(load.appended)
+        .arg(load.skipped);
 }
 
 QString listFilledOnLoadMessage()

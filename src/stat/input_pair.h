@@ -10,4 +10,8 @@ namespace kalvo {
 // "%lf %lf"; (0, 0) when empty, 0 for each number that cannot be read.
 ValuePair readInputPair(const QString& text);
 
+// Whether readInputPair finds X at the start of text (after blanks); if not, the pair
+// is read as (0, 0).
+bool startsWithNumber(const QString& text);
+
 } // namespace kalvo

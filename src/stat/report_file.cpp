@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 namespace kalvo {
 
@@ -17,14 +19,37 @@ QString reportText(const StatList& list, const QString& resultText)
     return text + resultText;
 }
 
+namespace {
+
+bool writeWhole(QFileDevice& file, const QByteArray& bytes)
+{
+    return file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(bytes) == bytes.size();
+}
+
+// A device or a pipe: written in place, since replacing it would remove it.
+bool isSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+} // namespace
+
+// A file is written under a temporary name and takes the place of the old one only
+// when it is complete.
 QString saveReport(const QString& path, const QString& report)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return file.errorString();
     const QByteArray bytes = report.toLatin1();
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    if (isSpecialFile(path)) {
+        QFile device(path);
+        return writeWhole(device, bytes) && device.flush() ? QString() : device.errorString();
+    }
+    QSaveFile file(path);
+    if (!writeWhole(file, bytes))
         return file.errorString();
+    if (!file.commit()) // Qt gives no reason when the old file could not be replaced
+        return file.error() == QFileDevice::RenameError ? QStringLiteral("the old file could not be replaced")
+                                                        : file.errorString();
     return {};
 }
 

@@ -11,8 +11,9 @@ namespace kalvo {
 // lines come before "END", so a report loads again as a data file.
 QString reportText(const StatList& list, const QString& resultText);
 
-// Writes the report to path as 8-bit text, creating or emptying the file. Returns why
-// it could not be opened or written completely, or an empty text on success.
+// Writes the report to path as 8-bit text, creating or replacing the file; a failed
+// save leaves an existing file as it was. Returns why it could not be written, or an
+// empty text on success.
 QString saveReport(const QString& path, const QString& report);
 
 // One line naming the report file that could not be written and why.

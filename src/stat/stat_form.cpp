@@ -2,6 +2,8 @@
 
 #include "entry_cells.h"
 #include "form_building.h"
+#include "input_feedback.h"
+#include "input_pair.h"
 #include "mtable_widget.h"
 #include "stat_mode.h"
 
@@ -122,6 +124,9 @@ StatForm buildStatForm(QMainWindow& window)
     form.inputLabel
         = placeWithText<QLabel>(central, "label_1", " Input: Xi Yi  (Separate with Space) ", {10, 20, 211, 20});
     form.input = place<QLineEdit>(central, "lineEdit_1", {10, 50, 211, 24});
+    form.input->setAccessibleName(form.inputLabel->text().simplified());
+    markUnreadableInput(form.input, startsWithNumber,
+                        QStringLiteral("No number at the start: this line is read as the pair 0 0"));
     form.addButton = placeWithText<QPushButton>(central, "pbAdd", "Add", {10, 90, 91, 31});
     form.deleteButton = placeWithText<QPushButton>(central, "pbDel", "Delete", {130, 90, 91, 31});
     form.insertButton = placeWithText<QPushButton>(central, "pbInsert", "Insert", {10, 130, 91, 31});

@@ -44,6 +44,14 @@ bool keyLess(double a, double b)
 
 } // namespace
 
+int StatList::positionOf(std::int32_t number) const
+{
+    const std::span<const StatEntry> inUse = entries();
+    const auto found
+        = std::find_if(inUse.begin(), inUse.end(), [number](const StatEntry& e) { return e.number == number; });
+    return found == inUse.end() ? -1 : static_cast<int>(found - inUse.begin());
+}
+
 bool StatList::append(double x, double y)
 {
     if (isFull())

@@ -29,6 +29,8 @@ public:
     bool isFull() const { return used == kMaxList; }
     std::span<const StatEntry> entries() const { return std::span(storage.data(), static_cast<std::size_t>(used)); }
     const StatEntry& at(int position) const { return storage[static_cast<std::size_t>(position)]; }
+    // The position of the entry with the given number, -1 when no entry has it.
+    int positionOf(std::int32_t number) const;
 
     // Appends (x, y) as the newest entry; false (list unchanged) when full.
     bool append(double x, double y);

@@ -3,6 +3,7 @@
 #include "fits.h"
 #include "statistics.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kalvo {
@@ -34,6 +35,13 @@ std::optional<decltype(Button::mode)> byNumber(std::span<const Button> buttons, 
         if (button.number == number)
             return button.mode;
     return std::nullopt;
+}
+
+// Every mode has its button in the tables above.
+template <typename Button>
+const Button& byMode(std::span<const Button> buttons, decltype(Button::mode) mode)
+{
+    return *std::find_if(buttons.begin(), buttons.end(), [mode](const Button& b) { return b.mode == mode; });
 }
 
 template <typename Button>
@@ -89,6 +97,16 @@ std::optional<StatMode> modeOfButton(int number)
 std::optional<SortMode> sortModeOfButton(int number)
 {
     return byNumber(sortButtons(), number);
+}
+
+const ModeButton& buttonOf(StatMode mode)
+{
+    return byMode(modeButtons(), mode);
+}
+
+const SortButton& buttonOf(SortMode mode)
+{
+    return byMode(sortButtons(), mode);
 }
 
 std::optional<StatMode> modeByName(const QString& name)

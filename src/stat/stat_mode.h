@@ -39,6 +39,10 @@ std::span<const SortButton> sortButtons();
 std::optional<StatMode> modeOfButton(int number);
 std::optional<SortMode> sortModeOfButton(int number);
 
+// The button of a mode or sort order.
+const ModeButton& buttonOf(StatMode mode);
+const SortButton& buttonOf(SortMode mode);
+
 // A button's text (surrounding blanks ignored, any case) or the N of radioButton_N.
 std::optional<StatMode> modeByName(const QString& name);
 std::optional<SortMode> sortByName(const QString& name);

@@ -7,7 +7,9 @@
 #include "input_pair.h"
 #include "mtable_widget.h"
 #include "report_file.h"
+#include "stat_settings.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsScene>
@@ -24,6 +26,7 @@ namespace {
 const QString kProblemTitle = QStringLiteral("Stat Kalvo Problem");
 const QString kWarningTitle = QStringLiteral("Stat Kalvo Warning");
 const QString kTextFiles = QStringLiteral("Text files (*.txt)");
+const QString kDataFiles = QStringLiteral("Text files (*.txt);;All files (*)");
 
 } // namespace
 
@@ -35,7 +38,49 @@ MainWindow::MainWindow(QWidget* parent)
     form.resultPanel->setPlainText(QStringLiteral("Welcome to Stat Kalvo"));
     connectSignals();
     createShortcuts();
+    restoreChoices();
     form.input->setFocus();
+}
+
+// The sort order and the mode of the last run are checked again; nothing is evaluated
+// until the user asks, so the start-up text stays.
+void MainWindow::restoreChoices()
+{
+    const StatChoices choices = loadStatChoices();
+    sortMode = choices.sort;
+    form.sortButtons->button(buttonOf(choices.sort).number)->setChecked(true);
+    form.modeButtons->button(buttonOf(choices.mode).number)->setChecked(true);
+}
+
+void MainWindow::storeChoices() const
+{
+    StatChoices choices;
+    choices.sort = sortMode;
+    choices.mode = modeOfButton(form.modeButtons->checkedId()).value_or(choices.mode);
+    saveStatChoices(choices);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    storeChoices();
+    event->accept();
+}
+
+bool MainWindow::mayClose()
+{
+    if (!listChanged)
+        return true;
+    const auto answer = QMessageBox::warning(
+        this, kWarningTitle,
+        QStringLiteral("The list has changed since it was last loaded or saved.\nSave the report?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return saveReportToChosenFile();
+    return answer == QMessageBox::Discard;
 }
 
 void MainWindow::connectSignals()
@@ -52,32 +97,41 @@ void MainWindow::connectSignals()
     connect(form.modeButtons, &QButtonGroup::idClicked, this, &MainWindow::runModeOfButton);
 }
 
-// Window-wide: Return or Enter anywhere adds the typed pair (or runs GO, see Add).
+// Window-wide: Return or Enter adds the typed pair unless a push button has the focus;
+// Delete deletes the current entry wherever the focus is, except in the input line,
+// which keeps the key for its text.
 void MainWindow::createShortcuts()
 {
     const auto shortcut = [this](QKeySequence key, void (MainWindow::*slot)()) {
         connect(new QShortcut(key, this), &QShortcut::activated, this, slot);
     };
-    shortcut(QKeySequence(Qt::Key_Enter), &MainWindow::on_pbAdd_clicked);
-    shortcut(QKeySequence(Qt::Key_Return), &MainWindow::on_pbAdd_clicked);
+    shortcut(QKeySequence(Qt::Key_Enter), &MainWindow::activateFocusedButtonOrAdd);
+    shortcut(QKeySequence(Qt::Key_Return), &MainWindow::activateFocusedButtonOrAdd);
+    shortcut(QKeySequence::Delete, &MainWindow::on_pbDel_clicked);
     shortcut(QKeySequence(Qt::Key_F1), &MainWindow::on_help);
     shortcut(QKeySequence(Qt::Key_F11), &MainWindow::on_F11);
     shortcut(QKeySequence(Qt::Key_F12), &MainWindow::on_F12);
 }
 
+void MainWindow::activateFocusedButtonOrAdd()
+{
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+        button->click();
+    else
+        on_pbAdd_clicked();
+}
+
+// The typed pair stays in the input line when the list is full.
 void MainWindow::on_pbAdd_clicked()
 {
     if (histogramShown)
         return;
-    if (form.goButton->hasFocus()) {
-        runSelectedMode();
-        return;
-    }
     const ValuePair pair = readInputPair(form.input->text());
-    form.input->clear();
     if (entries.append(pair.x, pair.y)) {
+        form.input->clear();
+        listChanged = true;
         refreshTable();
-        form.table->selectRow(entries.count() - 1);
+        form.table->selectRow(entries.positionOf(entries.count() - 1));
     } else {
         QMessageBox::critical(this, kProblemTitle, QStringLiteral("Maxlist Reached!"));
     }
@@ -96,7 +150,10 @@ void MainWindow::on_pbInsert_clicked()
     const ValuePair pair = readInputPair(form.input->text());
     const int row = form.table->currentRow();
     if (row >= 0 && row < entries.count()) {
-        entries.insert(row, pair.x, pair.y); // a full list stays as it is
+        if (entries.insert(row, pair.x, pair.y)) { // a full list stays as it is
+            form.input->clear();
+            listChanged = true;
+        }
         refreshTable();
         form.table->selectRow(row);
     }
@@ -110,6 +167,7 @@ void MainWindow::on_pbDel_clicked()
     const int row = form.table->currentRow();
     form.resultPanel->clear();
     if (entries.remove(row)) {
+        listChanged = entries.count() > 0;
         refreshTable();
         if (row - 1 >= 0)
             form.table->selectRow(row - 1);
@@ -124,6 +182,7 @@ void MainWindow::on_pbDelList_clicked()
     const auto answer = QMessageBox::warning(this, kWarningTitle, QStringLiteral("Delete FULL List?"),
                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes) {
+        listChanged = false;
         entries.clear();
         form.table->clearContents();
         form.table->setRowCount(0);
@@ -132,14 +191,16 @@ void MainWindow::on_pbDelList_clicked()
     form.input->setFocus();
 }
 
+// Loaded pairs are no change of the user's: they are in their file.
 void MainWindow::on_pbLoad_clicked()
 {
     if (loadPath.isEmpty())
         loadPath = QDir::homePath();
     const QString path
-        = QFileDialog::getOpenFileName(this, QStringLiteral("Load and append Data"), loadPath, kTextFiles);
+        = QFileDialog::getOpenFileName(this, QStringLiteral("Load and append Data"), loadPath, kDataFiles);
     if (!path.isEmpty()) {
         loadPath = path;
+        QString panelText = dataFormatHelp();
         const DataLoad load = loadDataFile(path, entries);
         if (!load.error.isEmpty()) {
             showProblem(dataFileErrorMessage(path, load.error));
@@ -147,24 +208,36 @@ void MainWindow::on_pbLoad_clicked()
             if (load.listFilled)
                 QMessageBox::critical(this, kProblemTitle, listFilledOnLoadMessage());
             refreshTable();
+            panelText += QStringLiteral("\n\n") + loadSummary(load);
         }
+        form.resultPanel->setPlainText(panelText);
     }
-    form.resultPanel->setPlainText(dataFormatHelp());
     form.input->setFocus();
 }
 
 void MainWindow::on_pbSave_clicked()
 {
+    saveReportToChosenFile();
+}
+
+// Whether the report was written; false also when the dialog was cancelled.
+bool MainWindow::saveReportToChosenFile()
+{
     if (reportPath.isEmpty())
         reportPath = QDir::homePath() + QStringLiteral("/Report.txt");
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"), reportPath, kTextFiles);
+    bool saved = false;
     if (!path.isEmpty()) {
         reportPath = path;
         const QString error = saveReport(path, reportText(entries, form.resultPanel->toPlainText()));
-        if (!error.isEmpty())
+        saved = error.isEmpty();
+        if (saved)
+            listChanged = false;
+        else
             showProblem(reportFileErrorMessage(path, error));
     }
     form.input->setFocus();
+    return saved;
 }
 
 void MainWindow::on_pbGo_clicked()
@@ -225,18 +298,16 @@ void MainWindow::evaluate(StatMode mode)
         refreshTable();
 }
 
-// Replaces the scene only when there is a histogram to show; the result panel tells
-// why otherwise.
+// Without a histogram to show the view is emptied; the result panel tells why.
 void MainWindow::drawHistogram()
 {
     const ModeResult result = runMode(entries, StatMode::Histogram, binCount);
-    if (result.histogram) {
-        QGraphicsScene* previous = histogramScene;
-        histogramScene = createHistogramScene(*result.histogram, form.histogramView->size(), this);
-        form.histogramView->setScene(histogramScene);
-        delete previous;
-        form.histogramView->show();
-    }
+    QGraphicsScene* previous = histogramScene;
+    histogramScene
+        = result.histogram ? createHistogramScene(*result.histogram, form.histogramView->size(), this) : nullptr;
+    form.histogramView->setScene(histogramScene);
+    delete previous;
+    form.histogramView->show();
     form.resultPanel->setPlainText(result.text);
 }
 

@@ -20,6 +20,10 @@ public:
     const StatList& list() const { return entries; }
     int histogramBins() const { return binCount; }
 
+protected:
+    // Offers to save the report of a changed list, then remembers the choices.
+    void closeEvent(QCloseEvent* event) override;
+
 private Q_SLOTS:
     void on_pbAdd_clicked();
     void on_pbDel_clicked();
@@ -34,10 +38,15 @@ private Q_SLOTS:
     void on_F12();
     void chooseSortMode(int buttonNumber);
     void runModeOfButton(int buttonNumber);
+    void activateFocusedButtonOrAdd();
 
 private:
     void connectSignals();
     void createShortcuts();
+    void restoreChoices();
+    void storeChoices() const;
+    bool saveReportToChosenFile();
+    bool mayClose();
     void runSelectedMode();
     void evaluate(StatMode mode);
     void drawHistogram();
@@ -51,6 +60,9 @@ private:
     StatList entries;
     SortMode sortMode = SortMode::Original;
     bool histogramShown = false;
+    // The list holds changes of the user's since the last Load or Save Report; an
+    // emptied list holds none.
+    bool listChanged = false;
     int binCount = kDefaultBins;
     QString reportPath;
     QString loadPath;

@@ -1,4 +1,6 @@
+#include "input_feedback.h"
 #include "mtable_widget.h"
+#include "resistor_settings.h"
 #include "resistor_window.h"
 #include "search_report.h"
 
@@ -12,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -21,6 +25,7 @@ class ResistorWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void startsWithE12TwoDecadesAndEmptyTables();
@@ -34,6 +39,12 @@ private Q_SLOTS:
     void emptyInputBecomesZeroAndIsRefused();
     void draggingSendsTheCurrentCellText_data();
     void draggingSendsTheCurrentCellText();
+    void theNextValueTypedReplacesTheSearchedOne();
+    void nominalFieldMarksTextThatIsNoNumber_data();
+    void nominalFieldMarksTextThatIsNoNumber();
+    void choicesAreRememberedBetweenRuns();
+    void unreadableSettingsGiveTheStart_data();
+    void unreadableSettingsGiveTheStart();
 
 private:
     template <typename T>
@@ -74,15 +85,36 @@ private:
         QVERIFY(rows(2) == expected.serialRows);
     }
 
+    void start()
+    {
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    bool checked(int buttonNumber) const
+    {
+        return child<QRadioButton>(QStringLiteral("radioButton_%1").arg(buttonNumber))->isChecked();
+    }
+
+    QTemporaryDir home;
     std::unique_ptr<MainWindow> window;
 };
 
+// The settings live below the home directory: keep them away from the real one.
+void ResistorWindowTest::initTestCase()
+{
+    QVERIFY(home.isValid());
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+// Every test starts as a new user.
 void ResistorWindowTest::init()
 {
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QDir(resistorSettingsFile()).removeRecursively(); // in case a test left a directory there
+    QFile::remove(resistorSettingsFile());
+    start();
 }
 
 void ResistorWindowTest::cleanup()
@@ -238,6 +270,82 @@ void ResistorWindowTest::draggingSendsTheCurrentCellText()
     QVERIFY(drag != nullptr);
     QCOMPARE(drag->mimeData()->text(), text);
     QCOMPARE(drag->supportedActions(), Qt::MoveAction);
+}
+
+// A search selects the value, so the next one typed replaces it.
+void ResistorWindowTest::theNextValueTypedReplacesTheSearchedOne()
+{
+    QTest::keyClicks(nominal(), QStringLiteral("5000"));
+    QTest::keyClick(nominal(), Qt::Key_Return);
+    QCOMPARE(nominal()->selectedText(), QStringLiteral("5000"));
+    QTest::keyClicks(nominal(), QStringLiteral("4700"));
+    QCOMPARE(nominal()->text(), QStringLiteral("4700"));
+    click(4); // E24 searches at once: its value is selected too
+    QCOMPARE(nominal()->selectedText(), QStringLiteral("4700"));
+    QCOMPARE(panel(2), matchedText(4700));
+}
+
+void ResistorWindowTest::nominalFieldMarksTextThatIsNoNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("marked");
+    QTest::addRow("empty") << "" << false;
+    QTest::addRow("number") << "4.7e3" << false;
+    QTest::addRow("blanks around") << " 470 " << false;
+    QTest::addRow("unit suffix") << "4k7" << true;
+    QTest::addRow("word") << "ohm" << true;
+}
+
+void ResistorWindowTest::nominalFieldMarksTextThatIsNoNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, marked);
+    QCOMPARE(nominal()->accessibleName(), QStringLiteral("Nominal (Ohm)"));
+    QTest::keyClicks(nominal(), text);
+    QCOMPARE(isMarkedUnreadable(nominal()), marked);
+}
+
+void ResistorWindowTest::choicesAreRememberedBetweenRuns()
+{
+    type(QStringLiteral("1234.5"));
+    click(4); // E24
+    click(11); // "0"
+    QVERIFY(window->close());
+    start();
+    QVERIFY(checked(4));
+    QVERIFY(checked(11));
+    QCOMPARE(nominal()->text(), QStringLiteral("1234.5"));
+    QCOMPARE(nominal()->selectedText(), QStringLiteral("1234.5"));
+    QCOMPARE(panel(1), QStringLiteral("Enter Nominal Value and  \"GO\""));
+    QTest::keyClick(nominal(), Qt::Key_Return);
+    expectReport(searchReport(runSearch(1234.5, ESeries::E24, DecadeRange::SameDecade)));
+}
+
+void ResistorWindowTest::unreadableSettingsGiveTheStart_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // empty: a directory in place of the file
+    QTest::addRow("directory") << QByteArray();
+    QTest::addRow("binary") << QByteArray("\x7f\0\xff\xfe\x01[\x80\n\0=\x93\n", 12);
+    QTest::addRow("values in a broken file") << QByteArray("[General]\nseries=E3\nrange=0\nnominal=5\n[broken\n");
+    QTest::addRow("unknown values") << QByteArray("[General]\nseries=E7\nrange=2\nnominal=@Variant(\\0\\0\\0\\x7f)\n");
+}
+
+void ResistorWindowTest::unreadableSettingsGiveTheStart()
+{
+    QFETCH(QByteArray, contents);
+    window.reset();
+    const QString file = resistorSettingsFile();
+    QVERIFY(QDir().mkpath(contents.isEmpty() ? file : QFileInfo(file).path()));
+    if (!contents.isEmpty()) {
+        QFile settings(file);
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(contents) == contents.size());
+    }
+    start();
+    QVERIFY(checked(3));
+    QVERIFY(checked(8));
+    QCOMPARE(nominal()->text(), QString());
+    QCOMPARE(panel(1), QStringLiteral("Enter Nominal Value and  \"GO\""));
+    QVERIFY(window->close()); // storing may fail as well
 }
 
 } // namespace kalvo::resistor

@@ -1,5 +1,8 @@
+#include "data_file.h"
+#include "input_feedback.h"
 #include "modal_answer.h"
 #include "mtable_widget.h"
+#include "stat_settings.h"
 #include "stat_window.h"
 
 #include <QDesktopServices>
@@ -15,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -113,6 +117,19 @@ private Q_SLOTS:
     void reportSavedAndLoadedAgain();
     void fullListRefusesAddAndLoad();
     void fileProblemsAreShown();
+    void inputLineMarksTextWithoutANumberFirst_data();
+    void inputLineMarksTextWithoutANumberFirst();
+    void dataFilesSkipCommentsAndReadSpreadsheetRows();
+    void closingAChangedListAsksToSave_data();
+    void closingAChangedListAsksToSave();
+    void closingAnUnchangedListAsksNothing();
+    void aFailedSaveKeepsTheOldReportAndTheQuestion();
+    void deleteKeyDeletesTheCurrentEntry();
+    void returnOnAFocusedButtonActivatesIt();
+    void histoWithTooFewEntriesEmptiesTheView();
+    void choicesAreRememberedBetweenRuns();
+    void unreadableSettingsGiveTheStart_data();
+    void unreadableSettingsGiveTheStart();
     void dragStartsAfterTheStartDragDistance();
     void noDragForAShortMoveOrWithoutACell();
     void f1HandsTheHelpDocumentToTheDesktop();
@@ -127,6 +144,7 @@ private:
         return widget;
     }
     MTableWidget* table() const { return child<MTableWidget>("tableWidget_1"); }
+    QLineEdit* input() const { return child<QLineEdit>("lineEdit_1"); }
     QString panelText() const { return child<QPlainTextEdit>("TextEditOut_1")->toPlainText(); }
     void click(const char* name) { child<QAbstractButton>(name)->click(); }
     void clickRadio(const char* name)
@@ -201,17 +219,21 @@ private:
     QTemporaryDir directory;
 };
 
-// The file dialogs start in the home directory and look into its files: keep them
-// away from whatever the real one holds.
+// The file dialogs start in the home directory and look into its files, and the
+// settings live below it: keep them away from whatever the real one holds.
 void StatWindowTest::initTestCase()
 {
     QVERIFY(home.isValid());
     qputenv("HOME", QFile::encodeName(home.path()));
     QCOMPARE(QDir::homePath(), QDir(home.path()).canonicalPath());
+    QStandardPaths::setTestModeEnabled(true);
 }
 
+// Every test starts as a new user.
 void StatWindowTest::init()
 {
+    QDir(statSettingsFile()).removeRecursively(); // in case a test left a directory there
+    QFile::remove(statSettingsFile());
     window = std::make_unique<stat::MainWindow>();
     window->show();
     reactivate();
@@ -270,7 +292,12 @@ void StatWindowTest::addAppendsTheTypedPairAndSelectsIt()
     clickRadio("radioButton_2");
     add(QStringLiteral("-1 0"));
     QCOMPARE(column(0), (QStringList{"-1", "0", "1", "1.5", "inf"}));
-    QCOMPARE(selectedRow(), 4);
+    QCOMPARE(selectedRow(), 0);
+    QCOMPARE(table()->currentRow(), 0);
+    add(QStringLiteral("1.2 0"));
+    QCOMPARE(selectedRow(), 3);
+    click("pbDel"); // removes what is highlighted
+    QCOMPARE(column(0), (QStringList{"-1", "0", "1", "1.5", "inf"}));
 }
 
 void StatWindowTest::deleteRenumbersAndSelectsTheRowAbove()
@@ -307,7 +334,7 @@ void StatWindowTest::insertPutsThePairAtTheCurrentRow()
     QCOMPARE(column(0), (QStringList{"9", "1", "2"}));
     QCOMPARE(column(5), (QStringList{"1", "2", "3"}));
     QCOMPARE(selectedRow(), 0);
-    QCOMPARE(child<QLineEdit>("lineEdit_1")->text(), QStringLiteral("9 8")); // the text stays
+    QCOMPARE(child<QLineEdit>("lineEdit_1")->text(), QString());
     QCOMPARE(panelText(), QString());
 }
 
@@ -515,25 +542,44 @@ void StatWindowTest::reportSavedAndLoadedAgain()
     click("pbLoad");
     QCOMPARE(loadDialog.caption, QStringLiteral("Load and append Data"));
     QCOMPARE(loadDialog.directory, QDir::homePath());
+    QCOMPARE(loadDialog.nameFilters, (QStringList{"Text files (*.txt)", "All files (*)"}));
     QCOMPARE(column(0), (QStringList{"0", "1", "2"}));
     QCOMPARE(column(1), (QStringList{"0", "2", "2"}));
     QCOMPARE(column(3), (QStringList{"0", "0", "0"}));
-    QVERIFY(
-        panelText().startsWith(QLatin1String("\nTo load data from file you need a textfile where X and Y values\n")));
-    QVERIFY(panelText().endsWith(QLatin1String("\n1\t0\n2\t0.5\n3\t0.96\nEND")));
+    QCOMPARE(
+        panelText(),
+        dataFormatHelp()
+            + QStringLiteral("\n\nPairs loaded: 3\nLines skipped (blank, # comment or no number at the start): 0"));
 
+    click("pbGo");
+    const QString evaluated = panelText();
     ShownFileDialog again;
     test::answerFileDialog(window.get(), again, QString());
     click("pbLoad");
     QCOMPARE(again.startFile, path);
-    QCOMPARE(table()->rowCount(), 3); // cancelled: nothing appended, the help still shown
-    QVERIFY(panelText().startsWith(QLatin1String("\nTo load data")));
+    QCOMPARE(table()->rowCount(), 3); // cancelled: nothing appended, the panel as it was
+    QCOMPARE(panelText(), evaluated);
 }
 
 void StatWindowTest::fullListRefusesAddAndLoad()
 {
     QByteArray data;
-    for (int i = 0; i < 1030; ++i)
+    for (int i = 0; i < 1025; ++i)
+        data += QByteArray::number(i) + "\t1\n";
+    {
+        QObject watch; // answers a box only while it lives
+        ShownBox fits;
+        test::answerMessageBox(&watch, fits, QMessageBox::Ok);
+        load(writeFile(QStringLiteral("exact.txt"), data + "\nEND\n"));
+        QVERIFY(!fits.shown);
+        QCOMPARE(table()->rowCount(), 1025);
+    }
+    ShownBox yes;
+    test::answerMessageBox(window.get(), yes, QMessageBox::Yes);
+    click("pbDelList");
+    reactivate();
+
+    for (int i = 1025; i < 1030; ++i)
         data += QByteArray::number(i) + "\t1\n";
     const QString path = writeFile(QStringLiteral("big.txt"), data);
     ShownBox filled;
@@ -551,6 +597,7 @@ void StatWindowTest::fullListRefusesAddAndLoad()
     QCOMPARE(full.text, QStringLiteral("Maxlist Reached!"));
     QCOMPARE(full.icon, QMessageBox::Critical);
     QCOMPARE(table()->rowCount(), 1025);
+    QCOMPARE(input()->text(), QStringLiteral("1 1")); // kept for when there is room
 
     // Inserting into a full list changes nothing and says nothing.
     chooseRow(3);
@@ -586,6 +633,239 @@ void StatWindowTest::fileProblemsAreShown()
              qPrintable(loadProblem.text));
     QCOMPARE(table()->rowCount(), 0);
     ::close(socketHandle);
+}
+
+void StatWindowTest::inputLineMarksTextWithoutANumberFirst_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("marked");
+    QTest::addRow("empty") << "" << false;
+    QTest::addRow("pair") << "1.5 -2e3" << false;
+    QTest::addRow("blanks before X") << "  7" << false;
+    QTest::addRow("words after the numbers") << "3 volts" << false;
+    QTest::addRow("infinity") << "inf 2" << false;
+    QTest::addRow("word") << "volts" << true;
+    QTest::addRow("blanks only") << "   " << true;
+    QTest::addRow("comma first") << ",5 1" << true;
+}
+
+void StatWindowTest::inputLineMarksTextWithoutANumberFirst()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, marked);
+    QCOMPARE(input()->accessibleName(), QStringLiteral("Input: Xi Yi (Separate with Space)"));
+    QTest::keyClicks(input(), text);
+    QCOMPARE(isMarkedUnreadable(input()), marked);
+    QCOMPARE(!input()->toolTip().isEmpty(), marked);
+}
+
+void StatWindowTest::dataFilesSkipCommentsAndReadSpreadsheetRows()
+{
+    add(QStringLiteral("9 9"));
+    load(writeFile(QStringLiteral("export.csv"), "Time;Voltage\n# bench 2\n\n0,5;1,25\n2;3\n1,7\r\nEND\n4;4\n"));
+    QCOMPARE(column(0), (QStringList{"9", "0.5", "2", "1"}));
+    QCOMPARE(column(1), (QStringList{"9", "1.25", "3", "7"}));
+    QCOMPARE(column(5), (QStringList{"1", "2", "3", "4"}));
+    QVERIFY2(panelText().endsWith(
+                 QLatin1String("\n\nPairs loaded: 3\nLines skipped (blank, # comment or no number at the start): 3")),
+             qPrintable(panelText()));
+}
+
+void StatWindowTest::closingAChangedListAsksToSave_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("reportName"); // typed into the save dialog; empty: Cancel
+    QTest::addColumn<bool>("closed");
+    QTest::addRow("Save") << int(QMessageBox::Save) << "closing.txt" << true;
+    QTest::addRow("Save, then Cancel in the dialog") << int(QMessageBox::Save) << "" << false;
+    QTest::addRow("Discard") << int(QMessageBox::Discard) << "" << true;
+    QTest::addRow("Cancel") << int(QMessageBox::Cancel) << "" << false;
+}
+
+void StatWindowTest::closingAChangedListAsksToSave()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, reportName);
+    QFETCH(bool, closed);
+    add(QStringLiteral("1 2"));
+    ShownBox question;
+    test::answerMessageBox(window.get(), question, QMessageBox::StandardButton(answer));
+    ShownFileDialog dialog;
+    const QString path = reportName.isEmpty() ? QString() : directory.filePath(reportName);
+    if (answer == QMessageBox::Save)
+        test::answerFileDialog(window.get(), dialog, path);
+    QCOMPARE(window->close(), closed);
+    QCOMPARE(question.title, QStringLiteral("Stat Kalvo Warning"));
+    QCOMPARE(question.text,
+             QStringLiteral("The list has changed since it was last loaded or saved.\nSave the report?"));
+    QCOMPARE(question.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE(dialog.shown, answer == QMessageBox::Save);
+    QCOMPARE(dialog.caption, answer == QMessageBox::Save ? QStringLiteral("Save Report") : QString());
+    if (!path.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("1\t2\t0\t0\t0%\t1\nEND\n"));
+    }
+    QCOMPARE(window->isVisible(), !closed);
+}
+
+// The list holds nothing unsaved: at start, after Load, after Save Report, and once
+// the user emptied it.
+void StatWindowTest::closingAnUnchangedListAsksNothing()
+{
+    const auto closesWithoutAQuestion = [this] {
+        QObject watch; // answers a box only while it lives
+        ShownBox question;
+        test::answerMessageBox(&watch, question, QMessageBox::Cancel);
+        const bool closed = window->close();
+        QVERIFY(!question.shown);
+        QVERIFY(closed);
+        window->show();
+        reactivate();
+    };
+    closesWithoutAQuestion();
+    load(writeFile(QStringLiteral("data.txt"), "1 2\n3 4\n"));
+    closesWithoutAQuestion();
+
+    add(QStringLiteral("5 6"));
+    ShownFileDialog dialog;
+    test::answerFileDialog(window.get(), dialog, directory.filePath(QStringLiteral("saved.txt")));
+    click("pbSave");
+    reactivate();
+    closesWithoutAQuestion();
+
+    add(QStringLiteral("7 8"));
+    for (int row = 3; row >= 0; --row) {
+        chooseRow(row);
+        click("pbDel");
+    }
+    QCOMPARE(table()->rowCount(), 0);
+    closesWithoutAQuestion();
+}
+
+// The name leaves no room for the temporary file the report is written to first.
+void StatWindowTest::aFailedSaveKeepsTheOldReportAndTheQuestion()
+{
+    const QByteArray old = "old report\n";
+    const QString path = writeFile(QString(250, QLatin1Char('r')), old);
+    add(QStringLiteral("1 2"));
+    ShownFileDialog dialog;
+    test::answerFileDialog(window.get(), dialog, path);
+    // The dialog asks whether to replace the file (Yes), then the save fails (Ok).
+    QStringList boxes;
+    test::whenModal<QMessageBox>(window.get(), [&boxes](QMessageBox* box) {
+        boxes.append(box->text());
+        box->button(box->button(QMessageBox::Yes) != nullptr ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        return boxes.size() == 2;
+    });
+    click("pbSave");
+    QCOMPARE(boxes.size(), 2);
+    QVERIFY2(boxes[1].startsWith(QStringLiteral("Cannot write the report file \"%1\": ").arg(path)),
+             qPrintable(boxes[1]));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    reactivate();
+
+    ShownBox question;
+    test::answerMessageBox(window.get(), question, QMessageBox::Cancel);
+    QVERIFY(!window->close());
+    QVERIFY(question.shown);
+}
+
+void StatWindowTest::deleteKeyDeletesTheCurrentEntry()
+{
+    for (const char* pair : {"1 1", "2 2", "3 3"})
+        add(QString::fromLatin1(pair));
+    table()->setFocus();
+    chooseRow(1);
+    QTest::keyClick(table(), Qt::Key_Delete);
+    QCOMPARE(column(0), (QStringList{"1", "3"}));
+    QCOMPARE(selectedRow(), 0);
+
+    // In the input line the key edits the text.
+    QTest::keyClicks(input(), QStringLiteral("45"));
+    QTest::keyClick(input(), Qt::Key_Home);
+    QTest::keyClick(input(), Qt::Key_Delete);
+    QCOMPARE(input()->text(), QStringLiteral("5"));
+    QCOMPARE(table()->rowCount(), 2);
+}
+
+void StatWindowTest::returnOnAFocusedButtonActivatesIt()
+{
+    add(QStringLiteral("1 1"));
+    add(QStringLiteral("2 2"));
+    input()->setText(QStringLiteral("9 9"));
+    chooseRow(0);
+    child<QPushButton>("pbDel")->setFocus();
+    QTest::keyClick(child<QPushButton>("pbDel"), Qt::Key_Return);
+    QCOMPARE(column(0), QStringList{"2"});
+
+    ShownFileDialog dialog;
+    test::answerFileDialog(window.get(), dialog, QString());
+    child<QPushButton>("pbLoad")->setFocus();
+    QTest::keyClick(child<QPushButton>("pbLoad"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(dialog.caption, QStringLiteral("Load and append Data"));
+    QCOMPARE(column(0), QStringList{"2"}); // nothing added
+}
+
+void StatWindowTest::histoWithTooFewEntriesEmptiesTheView()
+{
+    add(QStringLiteral("1"));
+    add(QStringLiteral("2"));
+    clickRadio("radioButton_11");
+    QCOMPARE(bars().size(), 10);
+    clickRadio("radioButton_7");
+    chooseRow(0);
+    click("pbDel");
+    clickRadio("radioButton_11");
+    QCOMPARE(panelText(), QStringLiteral("Need at least two Xi for Statistics!"));
+    QVERIFY(bars().isEmpty());
+}
+
+void StatWindowTest::choicesAreRememberedBetweenRuns()
+{
+    clickRadio("radioButton_2"); // sort by X
+    clickRadio("radioButton_12"); // power fit
+    QVERIFY(window->close());
+    window = std::make_unique<stat::MainWindow>();
+    QVERIFY(child<QRadioButton>("radioButton_2")->isChecked());
+    QVERIFY(child<QRadioButton>("radioButton_12")->isChecked());
+    QCOMPARE(panelText(), QStringLiteral("Welcome to Stat Kalvo"));
+    window->show();
+    reactivate();
+    add(QStringLiteral("3 1"));
+    add(QStringLiteral("1 1"));
+    QCOMPARE(column(0), (QStringList{"1", "3"}));
+    click("pbGo");
+    QVERIFY(panelText().startsWith(QLatin1String("Linear least squares fit for  Y = a * X^b")));
+}
+
+void StatWindowTest::unreadableSettingsGiveTheStart_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // empty: a directory in place of the file
+    QTest::addRow("directory") << QByteArray();
+    QTest::addRow("binary") << QByteArray("\x7f\0\xff\xfe\x01[\x80\n\0=\x93\n", 12);
+    QTest::addRow("values in a broken file") << QByteArray("[General]\nsort=2\nmode=Histo\n[broken\n");
+    QTest::addRow("unknown values") << QByteArray("[General]\nsort=Z\nmode=@Variant(\\0\\0\\0\\x7f)\n");
+}
+
+void StatWindowTest::unreadableSettingsGiveTheStart()
+{
+    QFETCH(QByteArray, contents);
+    window.reset();
+    const QString file = statSettingsFile();
+    QVERIFY(QDir().mkpath(contents.isEmpty() ? file : QFileInfo(file).path()));
+    if (!contents.isEmpty()) {
+        QFile settings(file);
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(contents) == contents.size());
+    }
+    window = std::make_unique<stat::MainWindow>();
+    QVERIFY(child<QRadioButton>("radioButton_1")->isChecked());
+    QVERIFY(child<QRadioButton>("radioButton_7")->isChecked());
+    QCOMPARE(panelText(), QStringLiteral("Welcome to Stat Kalvo"));
+    window->show();
+    QVERIFY(window->close()); // storing may fail as well
 }
 
 QString StatWindowTest::dragFromCell(int row, int column, int distance)
