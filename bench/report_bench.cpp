@@ -69,18 +69,25 @@ constexpr TypicalInput typicalInputs[] = {
     {"ee", 8, "distributed", {"500", "100", "100", "1"}},
     {"ee", 9, "resistance_to_temperature", {"602.56"}},
     {"ee", 9, "temperature_to_resistance", {"", "100"}},
+    {"pcb", 1, "3A_1oz", {"3"}},
+    {"pcb", 2, "fr4_via", {"0.3", nullptr, nullptr, "0.6", "1"}},
+    {"pcb", 3, "fr4_cpw", {"1.6", "1", "0.2"}},
+    {"pcb", 4, "fr4_gcpw", {"1.6", "1", "0.2"}},
+    {"pcb", 5, "fr4_pair", {"0.2", "0.3", "0.2"}},
+    {"pcb", 6, "fr4_pair", {"0.5", "0.15", "0.2"}},
+    {"pcb", 7, "mains", {"325"}},
+    {"pcb", 8, "10mil_1s", {"0.254"}},
+    {"pcb", 9, "1mm_2A", {"1", nullptr, "2"}},
 };
 
 // The input a window holds after choosing the topology and typing the values.
 CalculationInput typedInput(const Program& program, const Topology& topology,
                             const std::array<const char*, maxInputFields>& values)
 {
-    CalculationInput input;
-    for (int row = 0; row < program.layout.inputRows; ++row) {
-        const char* shown = row < program.rememberedFields ? topology.defaults[row] : nullptr;
-        input.texts.append(QString::fromUtf8(values[row] != nullptr ? values[row] : shown));
-    }
-    input.format = program.numberFormat(false);
+    CalculationInput input = program.startInput(topology);
+    for (int row = 0; row < program.layout.inputRows; ++row)
+        if (values[static_cast<size_t>(row)] != nullptr)
+            input.texts[row] = QString::fromUtf8(values[static_cast<size_t>(row)]);
     return input;
 }
 

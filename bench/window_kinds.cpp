@@ -4,6 +4,7 @@
 #include "impedance_program.h"
 #include "inductance_program.h"
 #include "main_window.h"
+#include "pcb_program.h"
 #include "rc_program.h"
 #include "resistor_window.h"
 #include "stat_window.h"
@@ -21,6 +22,7 @@ int qInitResources_inductance_pictures();
 int qInitResources_xy_pictures();
 int qInitResources_stat_pictures();
 int qInitResources_resistor_pictures();
+int qInitResources_pcb_pictures();
 int qCleanupResources_rc_pictures();
 int qCleanupResources_impedance_pictures();
 int qCleanupResources_ee_pictures();
@@ -28,6 +30,7 @@ int qCleanupResources_inductance_pictures();
 int qCleanupResources_xy_pictures();
 int qCleanupResources_stat_pictures();
 int qCleanupResources_resistor_pictures();
+int qCleanupResources_pcb_pictures();
 
 namespace kalvo::bench {
 namespace {
@@ -76,6 +79,7 @@ std::span<const WindowKind> windowKinds()
         {"xy", xyProgram().iconResource, qInitResources_xy_pictures, calculatorWindow(xyProgram)},
         {"stat", ":/pic/LogoMini.svg", qInitResources_stat_pictures, ownWindow<stat::MainWindow>},
         {"resistor", ":/pic/LogoMini.svg", qInitResources_resistor_pictures, ownWindow<resistor::MainWindow>},
+        {"pcb", pcbProgram().iconResource, qInitResources_pcb_pictures, calculatorWindow(pcbProgram)},
     };
     return kinds;
 }
@@ -93,7 +97,7 @@ void useOwnResources(const WindowKind& kind)
     for (int (*cleanup)() :
          {qCleanupResources_rc_pictures, qCleanupResources_impedance_pictures, qCleanupResources_ee_pictures,
           qCleanupResources_inductance_pictures, qCleanupResources_xy_pictures, qCleanupResources_stat_pictures,
-          qCleanupResources_resistor_pictures})
+          qCleanupResources_resistor_pictures, qCleanupResources_pcb_pictures})
         cleanup();
     if (kind.registerPictures != nullptr)
         kind.registerPictures();
