@@ -9,8 +9,8 @@ namespace kalvo::analysis {
 // A result a topology prints, as a command or a dialog names it.
 struct QuantityInfo {
     QString key;
-    QString unit;        // SI unit of its value
-    QString shownUnit;   // as printed
+    QString unit; // SI unit of its value
+    QString shownUnit; // as printed
     QString description; // the rest of its printed line
     QString block;
 };

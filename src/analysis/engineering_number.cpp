@@ -52,8 +52,7 @@ std::optional<double> parseEngineeringNumber(const QString& typed)
             && std::all_of(after.begin(), after.end(), [](QChar c) { return c.isDigit(); });
         if (!after.isEmpty() && !decimals)
             continue;
-        if (const std::optional<double> value
-            = plainNumber(decimals ? before + QLatin1Char('.') + after : before))
+        if (const std::optional<double> value = plainNumber(decimals ? before + QLatin1Char('.') + after : before))
             return *value * prefix.factor;
     }
     return std::nullopt;

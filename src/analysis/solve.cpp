@@ -32,8 +32,8 @@ std::vector<double> scanAbscissae(const Range& range)
     const bool logarithmic = range.low > 0.0;
     for (int i = 0; i < scanPoints; ++i) {
         const double f = static_cast<double>(i) / (scanPoints - 1);
-        xs[static_cast<size_t>(i)] = logarithmic ? range.low * std::pow(range.high / range.low, f)
-                                                 : range.low + (range.high - range.low) * f;
+        xs[static_cast<size_t>(i)]
+            = logarithmic ? range.low * std::pow(range.high / range.low, f) : range.low + (range.high - range.low) * f;
     }
     xs.back() = range.high;
     return xs;
@@ -88,7 +88,8 @@ SolveResult solve(Evaluation& evaluation, const SolveRequest& request)
         return result;
     }
 
-    const double scale = std::max(std::fabs(request.target), std::max(std::fabs(result.smallest), std::fabs(result.largest)));
+    const double scale
+        = std::max(std::fabs(request.target), std::max(std::fabs(result.smallest), std::fabs(result.largest)));
     const auto residual = [&](double x) {
         bool unused = false;
         return quantityAt(evaluation, request.field, x, request.key, unused) - request.target;
@@ -131,8 +132,8 @@ QString solveFailureMessage(const Evaluation& evaluation, const SolveRequest& re
     const QString range = QStringLiteral("%1 = %2 to %3%4")
                               .arg(field, messageNumber(result.searched.low), messageNumber(result.searched.high),
                                    fieldUnit.isEmpty() ? QString() : QLatin1Char(' ') + fieldUnit);
-    const QString unit = result.unit.isEmpty() || result.unit == QLatin1String("1") ? QString()
-                                                                                      : QLatin1Char(' ') + result.unit;
+    const QString unit
+        = result.unit.isEmpty() || result.unit == QLatin1String("1") ? QString() : QLatin1Char(' ') + result.unit;
     switch (result.status) {
     case SolveStatus::Found:
         return {};
@@ -149,7 +150,8 @@ QString solveFailureMessage(const Evaluation& evaluation, const SolveRequest& re
     case SolveStatus::BadRequest:
         break;
     }
-    return QStringLiteral("cannot solve for %1: it must be a visible number field, with a finite target and a range of two different finite values")
+    return QStringLiteral("cannot solve for %1: it must be a visible number field, with a finite target and a range of "
+                          "two different finite values")
         .arg(field.isEmpty() ? QString::number(request.field) : field);
 }
 

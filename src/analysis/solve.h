@@ -17,27 +17,27 @@ struct Range {
 inline constexpr Range defaultSolveRange{};
 
 struct SolveRequest {
-    int field = 0;               // 1-based
-    QString key;                 // the quantity to reach
-    double target = 0.0;         // in the quantity's SI unit
-    std::optional<Range> range;  // none: defaultSolveRange
+    int field = 0; // 1-based
+    QString key; // the quantity to reach
+    double target = 0.0; // in the quantity's SI unit
+    std::optional<Range> range; // none: defaultSolveRange
 };
 
 enum class SolveStatus {
     Found,
-    NoRoot,          // the quantity never reaches the target in the range
-    NotDependent,    // the quantity does not change with the field
+    NoRoot, // the quantity never reaches the target in the range
+    NotDependent, // the quantity does not change with the field
     UnknownQuantity, // the topology never prints the key in the range
-    BadRequest,      // no such numeric field, an empty or non-finite range or target
+    BadRequest, // no such numeric field, an empty or non-finite range or target
 };
 
 struct SolveResult {
     SolveStatus status = SolveStatus::BadRequest;
     std::vector<double> roots; // field values, the one nearest the field's given value first
     Range searched;
-    double smallest = 0.0;     // the span of the quantity's finite values in the range
+    double smallest = 0.0; // the span of the quantity's finite values in the range
     double largest = 0.0;
-    QString unit;              // the quantity's SI unit
+    QString unit; // the quantity's SI unit
 };
 
 // Scans the range (log-spaced where it is positive, else linear) for every sign change

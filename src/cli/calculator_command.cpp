@@ -104,7 +104,8 @@ int runSolve(const Program& program, const CalculatorOptions& options, Evaluatio
     request.key = options.target->left(equals).trimmed();
     const std::optional<double> target = parseEngineeringNumber(options.target->mid(equals + 1));
     if (!target || !std::isfinite(*target))
-        return usageError(err, QStringLiteral("the target %1 is not a finite number").arg(options.target->mid(equals + 1)));
+        return usageError(err,
+                          QStringLiteral("the target %1 is not a finite number").arg(options.target->mid(equals + 1)));
     request.target = *target;
     if (options.between) {
         const std::optional<double> low = parseEngineeringNumber(options.between->at(0));
@@ -131,10 +132,11 @@ int runSolve(const Program& program, const CalculatorOptions& options, Evaluatio
         QJsonArray roots;
         for (double root : result.roots)
             roots.append(root);
-        object.insert(QStringLiteral("solve"), QJsonObject{{QStringLiteral("field"), topology.fieldLabel(request.field)},
-                                                           {QStringLiteral("key"), request.key},
-                                                           {QStringLiteral("target"), request.target},
-                                                           {QStringLiteral("roots"), roots}});
+        object.insert(QStringLiteral("solve"),
+                      QJsonObject{{QStringLiteral("field"), topology.fieldLabel(request.field)},
+                                  {QStringLiteral("key"), request.key},
+                                  {QStringLiteral("target"), request.target},
+                                  {QStringLiteral("roots"), roots}});
         printJson(object, out);
         return exitSuccess;
     }

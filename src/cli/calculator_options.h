@@ -19,7 +19,7 @@ struct CalculatorOptions {
     std::optional<QString> solveField;
     std::optional<QString> target; // KEY=VALUE
     std::optional<QStringList> between; // LOW HIGH
-    std::optional<QString> sweep;       // FIELD=FROM:TO:N
+    std::optional<QString> sweep; // FIELD=FROM:TO:N
 };
 
 // Reads args into options; returns the usage message of the first bad argument, or

@@ -33,7 +33,8 @@ SolveDialog* AnalysisActions::createSolveDialog()
 {
     const Topology& topology = host.shownTopology();
     auto* dialog = new SolveDialog(program, topology, host.currentInput(), lastChoices[topology.number], host.window);
-    connect(dialog, &SolveDialog::solved, this, [this](int field, const QString& text) { host.enterValue(field, text); });
+    connect(dialog, &SolveDialog::solved, this,
+            [this](int field, const QString& text) { host.enterValue(field, text); });
     connect(dialog, &QDialog::finished, this,
             [this, dialog, number = topology.number] { lastChoices[number] = dialog->choices(); });
     return dialog;

@@ -57,12 +57,12 @@ MainWindow::MainWindow(const Program& program, QWidget* parent)
     createShortcuts();
     moreDigitsAction = new QAction(tr("Show More Digits"), this);
     moreDigitsAction->setCheckable(true);
-    analysis = new AnalysisActions(program, {.window = this,
-                                             .shownTopology = [this]() -> const Topology& { return checkedTopology(); },
-                                             .currentInput = [this] { return currentInput(); },
-                                             .enterValue = [this](int field, const QString& text) {
-                                                 enterSolvedValue(field, text);
-                                             }});
+    analysis = new AnalysisActions(
+        program,
+        {.window = this,
+         .shownTopology = [this]() -> const Topology& { return checkedTopology(); },
+         .currentInput = [this] { return currentInput(); },
+         .enterValue = [this](int field, const QString& text) { enterSolvedValue(field, text); }});
     restore(loadWindowSettings(program));
     connect(moreDigitsAction, &QAction::triggered, this, &MainWindow::SetPrecision);
 

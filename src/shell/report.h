@@ -13,12 +13,12 @@ namespace kalvo {
 
 // One printed result of a report, as a number.
 struct Quantity {
-    QString key;        // unique within its topology: the printed name, suffixed where a name repeats
+    QString key; // unique within its topology: the printed name, suffixed where a name repeats
     double value = 0.0; // in the SI unit `unit`
-    QString unit;       // the SI unit of value ("Ohm", "H/m", "1" for a plain ratio)
-    QString shownUnit;  // the unit as the report prints it ("nH/m"); empty where it prints none
-    QString shown;      // the number as the report prints it, without padding
-    QString block;      // the title of the block it stands in, or empty
+    QString unit; // the SI unit of value ("Ohm", "H/m", "1" for a plain ratio)
+    QString shownUnit; // the unit as the report prints it ("nH/m"); empty where it prints none
+    QString shown; // the number as the report prints it, without padding
+    QString block; // the title of the block it stands in, or empty
     QString description; // the rest of its printed line after the unit, simplified
 };
 

@@ -6,8 +6,8 @@ namespace kalvo {
 
 struct Unit {
     const char* shown = ""; // as printed or typed ("mm", "nH/m"); "" for a plain number
-    const char* si = "1";   // the SI unit ("m", "H/m"; "1" for a plain ratio)
-    double scale = 1.0;     // SI value = value in this unit * scale
+    const char* si = "1"; // the SI unit ("m", "H/m"; "1" for a plain ratio)
+    double scale = 1.0; // SI value = value in this unit * scale
 };
 
 namespace units {

@@ -314,7 +314,8 @@ void PlotWindow::draw()
     marker->point1->setCoords(current, 0.0);
     marker->point2->setCoords(current, 1.0);
     if (!skipped.isEmpty())
-        messageLabel->setText(QStringLiteral("Two units at most: %1 not shown.").arg(skipped.join(QStringLiteral(", "))));
+        messageLabel->setText(
+            QStringLiteral("Two units at most: %1 not shown.").arg(skipped.join(QStringLiteral(", "))));
     plot_->replot();
 }
 
@@ -323,9 +324,10 @@ void PlotWindow::showReadout(QMouseEvent* event)
     if (points_.empty() || topology == nullptr)
         return;
     const double x = plot_->xAxis->pixelToCoord(event->position().x());
-    const auto nearest = std::min_element(points_.begin(), points_.end(), [x](const SweepPoint& a, const SweepPoint& b) {
-        return std::fabs(a.x - x) < std::fabs(b.x - x);
-    });
+    const auto nearest
+        = std::min_element(points_.begin(), points_.end(), [x](const SweepPoint& a, const SweepPoint& b) {
+              return std::fabs(a.x - x) < std::fabs(b.x - x);
+          });
     QStringList parts{topology->fieldLabel(xField()) + QStringLiteral(" = ") + shortNumber(nearest->x)};
     for (int i = 0; i < plot_->graphCount(); ++i) {
         const QString key = plot_->graph(i)->property("key").toString();

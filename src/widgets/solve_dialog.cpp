@@ -156,11 +156,11 @@ void SolveDialog::solveNow()
         others.append(fieldText(result.roots[i]));
     const QString rootText = fieldText(result.roots.front());
     input.texts[request.field - 1] = rootText;
-    showMessage(QStringLiteral("%1 = %2%3%4")
-                    .arg(label, rootText, unit.isEmpty() ? QString() : QLatin1Char(' ') + unit,
-                         others.isEmpty() ? QString()
-                                          : QStringLiteral("; other roots: ") + others.join(QStringLiteral(", "))),
-                false);
+    showMessage(
+        QStringLiteral("%1 = %2%3%4")
+            .arg(label, rootText, unit.isEmpty() ? QString() : QLatin1Char(' ') + unit,
+                 others.isEmpty() ? QString() : QStringLiteral("; other roots: ") + others.join(QStringLiteral(", "))),
+        false);
     Q_EMIT solved(request.field, rootText);
 }
 

@@ -33,8 +33,8 @@ TEST(SolveCli, FindsTheMicrostripWidthFor50Ohm)
     EXPECT_NEAR(w, 3.07, 0.01) << result.out.toStdString();
     EXPECT_TRUE(result.out.contains("\nZ\t= 50.000 ")) << result.out.toStdString();
     // The root to 1e-6: the report's own Z with 15 digits at w is 50 within the root's tolerance.
-    const CliResult exact = runKalvoCli(
-        {"impedance", "Microstrip", "1.6", QString::number(w, 'g', 17), "35", "4.3", "--more-digits"});
+    const CliResult exact
+        = runKalvoCli({"impedance", "Microstrip", "1.6", QString::number(w, 'g', 17), "35", "4.3", "--more-digits"});
     EXPECT_NEAR(printed(exact.out, QStringLiteral("Z")), 50.0, 50.0 * 1e-9);
     const CliResult wider = runKalvoCli(
         {"impedance", "Microstrip", "1.6", QString::number(w * (1 + 1e-6), 'g', 17), "35", "4.3", "--more-digits"});
@@ -104,23 +104,33 @@ TEST_P(AnalysisUsage, IsOneLineAndExitTwo)
 INSTANTIATE_TEST_SUITE_P(
     Cases, AnalysisUsage,
     testing::Values(
-        UsageCase{"UnitInValue", {"impedance", "Microstrip", "1.6", "3mm"},
+        UsageCase{"UnitInValue",
+                  {"impedance", "Microstrip", "1.6", "3mm"},
                   "impedance Microstrip: w = \"3mm\" is not a number"},
         UsageCase{"PrefixInValue", {"rc", "RC", "4k7"}, "rc RC: R = \"4k7\" is not a number"},
-        UsageCase{"DecimalComma", {"impedance", "Microstrip", "1,6"}, "impedance Microstrip: d = \"1,6\" is not a number"},
-        UsageCase{"UnknownField", {"impedance", "Coax", "--solve", "q", "--target", "Z=50"},
+        UsageCase{
+            "DecimalComma", {"impedance", "Microstrip", "1,6"}, "impedance Microstrip: d = \"1,6\" is not a number"},
+        UsageCase{"UnknownField",
+                  {"impedance", "Coax", "--solve", "q", "--target", "Z=50"},
                   "Coax has no input field q (see --quantities)"},
-        UsageCase{"UnknownKey", {"impedance", "Coax", "--solve", "d2", "--target", "Zx=50"},
+        UsageCase{"UnknownKey",
+                  {"impedance", "Coax", "--solve", "d2", "--target", "Zx=50"},
                   "Coax has no result Zx for d2 = 1e-09 to 1e+09 mm (see --quantities)"},
-        UsageCase{"TargetWithoutSolve", {"impedance", "Coax", "--target", "Z=50"}, "impedance: --target belongs to --solve"},
-        UsageCase{"NonFiniteTarget", {"impedance", "Coax", "--solve", "d2", "--target", "Z=inf"},
+        UsageCase{
+            "TargetWithoutSolve", {"impedance", "Coax", "--target", "Z=50"}, "impedance: --target belongs to --solve"},
+        UsageCase{"NonFiniteTarget",
+                  {"impedance", "Coax", "--solve", "d2", "--target", "Z=inf"},
                   "the target inf is not a finite number"},
-        UsageCase{"EqualRange", {"impedance", "Coax", "--solve", "d2", "--target", "Z=50", "--between", "2", "2"},
+        UsageCase{"EqualRange",
+                  {"impedance", "Coax", "--solve", "d2", "--target", "Z=50", "--between", "2", "2"},
                   "--between needs two different finite numbers"},
-        UsageCase{"TooManyPoints", {"impedance", "Coax", "--sweep", "d2=1:10:100001"}, "a sweep takes 1 to 100000 points"},
-        UsageCase{"LogThroughZero", {"impedance", "Coax", "--sweep", "d2=0:10:5", "--log"},
+        UsageCase{
+            "TooManyPoints", {"impedance", "Coax", "--sweep", "d2=1:10:100001"}, "a sweep takes 1 to 100000 points"},
+        UsageCase{"LogThroughZero",
+                  {"impedance", "Coax", "--sweep", "d2=0:10:5", "--log"},
                   "a logarithmic sweep needs positive limits"},
-        UsageCase{"BadSweep", {"impedance", "Coax", "--sweep", "d2=1:10"}, "--sweep needs FIELD=FROM:TO:N, not d2=1:10"}),
+        UsageCase{
+            "BadSweep", {"impedance", "Coax", "--sweep", "d2=1:10"}, "--sweep needs FIELD=FROM:TO:N, not d2=1:10"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -94,7 +94,8 @@ TEST(Solve, SaysWhatCannotBeSolved)
         {"hidden field", {.field = 3, .key = "Y", .target = 0.0}, SolveStatus::BadRequest},
         {"NaN target", {.field = 1, .key = "Y", .target = std::nan("")}, SolveStatus::BadRequest},
         {"empty range", {.field = 1, .key = "Y", .target = 0.0, .range = Range{2.0, 2.0}}, SolveStatus::BadRequest},
-        {"infinite range", {.field = 1, .key = "Y", .target = 0.0, .range = Range{0.0, INFINITY}},
+        {"infinite range",
+         {.field = 1, .key = "Y", .target = 0.0, .range = Range{0.0, INFINITY}},
          SolveStatus::BadRequest},
     };
     for (const Case& c : cases) {
@@ -126,7 +127,8 @@ TEST(Solve, ABranchOnlyQuantityIsSolvedWhereItIsPrinted)
 
 TEST(Sweep, LogarithmicPointsIncludeBothEnds)
 {
-    const std::vector<double> xs = sweepAbscissae({.field = 1, .from = 0.1, .to = 10.0, .points = 3, .logarithmic = true});
+    const std::vector<double> xs
+        = sweepAbscissae({.field = 1, .from = 0.1, .to = 10.0, .points = 3, .logarithmic = true});
     ASSERT_EQ(xs.size(), 3u);
     EXPECT_DOUBLE_EQ(xs[0], 0.1);
     EXPECT_NEAR(xs[1], 1.0, 1e-15);
@@ -138,7 +140,8 @@ TEST(Sweep, RefusesWhatItCannotRun)
     const Topology& topology = topologies[0];
     EXPECT_FALSE(sweepRequestError(topology, {.field = 1, .from = 0, .to = 1, .points = 0}).isEmpty());
     EXPECT_FALSE(sweepRequestError(topology, {.field = 1, .from = 0, .to = 1, .points = maxSweepPoints + 1}).isEmpty());
-    EXPECT_FALSE(sweepRequestError(topology, {.field = 1, .from = -1, .to = 1, .points = 5, .logarithmic = true}).isEmpty());
+    EXPECT_FALSE(
+        sweepRequestError(topology, {.field = 1, .from = -1, .to = 1, .points = 5, .logarithmic = true}).isEmpty());
     EXPECT_FALSE(sweepRequestError(topology, {.field = 1, .from = 0, .to = NAN, .points = 5}).isEmpty());
     EXPECT_FALSE(sweepRequestError(topology, {.field = 4, .from = 0, .to = 1, .points = 5}).isEmpty());
     EXPECT_TRUE(sweepRequestError(topology, {.field = 1, .from = 1, .to = 0, .points = 1}).isEmpty());
@@ -172,9 +175,9 @@ TEST(EngineeringNumber, ReadsSiPrefixes)
         const char* text;
         double value;
     };
-    const Case cases[] = {{"50", 50},       {"10u", 10e-6}, {"1k", 1e3},         {"4k7", 4.7e3}, {"2.2n", 2.2e-9},
-                          {"1meg", 1e6},    {"1MEG", 1e6},  {"3M", 3e6},         {"5m", 5e-3},   {"-1.5p", -1.5e-12},
-                          {" 1e-3 ", 1e-3}, {"2G", 2e9},    {"1\u00b5", 1e-6},   {"0.5f", 0.5e-15}};
+    const Case cases[] = {{"50", 50},       {"10u", 10e-6}, {"1k", 1e3},       {"4k7", 4.7e3},   {"2.2n", 2.2e-9},
+                          {"1meg", 1e6},    {"1MEG", 1e6},  {"3M", 3e6},       {"5m", 5e-3},     {"-1.5p", -1.5e-12},
+                          {" 1e-3 ", 1e-3}, {"2G", 2e9},    {"1\u00b5", 1e-6}, {"0.5f", 0.5e-15}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         const std::optional<double> value = parseEngineeringNumber(QString::fromUtf8(c.text));
