@@ -58,6 +58,8 @@ std::optional<decltype(Button::mode)> byName(std::span<const Button> buttons, co
     return std::nullopt;
 }
 
+} // namespace
+
 std::optional<FitKind> fitKind(StatMode mode)
 {
     switch (mode) {
@@ -76,8 +78,6 @@ std::optional<FitKind> fitKind(StatMode mode)
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::span<const ModeButton> modeButtons()
 {

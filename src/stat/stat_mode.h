@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fits.h"
 #include "histogram.h"
 #include "stat_list.h"
 
@@ -53,6 +54,9 @@ struct ModeResult {
     bool restoreSortOrder = false; // the list must be sorted back to the sort mode
     std::optional<Histogram> histogram; // when one was drawn
 };
+
+// The fit a mode runs; nothing for the statistics and the histogram.
+std::optional<FitKind> fitKind(StatMode mode);
 
 // Runs one evaluation over the list (sorting or annotating it as the evaluation does).
 ModeResult runMode(StatList& list, StatMode mode, int bins);

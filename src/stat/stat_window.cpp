@@ -1,5 +1,7 @@
 #include "stat_window.h"
 
+#include "fit_plot_window.h"
+
 #include "application.h"
 #include "data_file.h"
 #include "entry_cells.h"
@@ -10,6 +12,7 @@
 #include "stat_settings.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsScene>
@@ -19,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <memory>
 
 namespace kalvo::stat {
 namespace {
@@ -38,6 +43,16 @@ MainWindow::MainWindow(QWidget* parent)
     form.resultPanel->setPlainText(QStringLiteral("Welcome to Stat Kalvo"));
     connectSignals();
     createShortcuts();
+    plotAction = new QAction(QStringLiteral("Plot"), this);
+    plotAction->setObjectName(QStringLiteral("plotAction"));
+    plotAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addAction(plotAction);
+    connect(plotAction, &QAction::triggered, this, &MainWindow::showPlot);
+    form.resultPanel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(form.resultPanel, &QPlainTextEdit::customContextMenuRequested, this, [this](const QPoint& pos) {
+        std::unique_ptr<QMenu> menu(createResultMenu());
+        menu->exec(form.resultPanel->viewport()->mapToGlobal(pos));
+    });
     restoreChoices();
     form.input->setFocus();
 }
@@ -286,6 +301,7 @@ void MainWindow::runSelectedMode()
 
 void MainWindow::evaluate(StatMode mode)
 {
+    lastFit.reset();
     if (mode == StatMode::Histogram) {
         showHistogramView();
         drawHistogram();
@@ -296,6 +312,35 @@ void MainWindow::evaluate(StatMode mode)
     form.resultPanel->setPlainText(result.text);
     if (result.restoreSortOrder)
         refreshTable();
+    if (const std::optional<FitKind> kind = fitKind(mode); kind && entries.count() >= minimumEntries(*kind))
+        lastFit = kind;
+}
+
+QMenu* MainWindow::createResultMenu()
+{
+    QMenu* menu = form.resultPanel->createStandardContextMenu();
+    menu->addSeparator();
+    plotAction->setEnabled(lastFit.has_value() || histogramShown);
+    menu->addAction(plotAction);
+    return menu;
+}
+
+// After a fit: the data, the fitted curve and the residuals; in the histogram mode the
+// histogram view shows the plot already.
+void MainWindow::showPlot()
+{
+    if (histogramShown || !lastFit || entries.count() < minimumEntries(*lastFit))
+        return;
+    if (fitPlot == nullptr)
+        fitPlot = new FitPlotWindow(this);
+    fitPlot->showFit(entries, computeFit(entries, *lastFit));
+    fitPlot->show();
+    fitPlot->raise();
+}
+
+FitPlotWindow* MainWindow::fitPlotWindow() const
+{
+    return fitPlot;
 }
 
 // Without a histogram to show the view is emptied; the result panel tells why.

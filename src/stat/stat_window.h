@@ -5,8 +5,17 @@
 #include "stat_mode.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+#include <optional>
+
+class QAction;
 class QGraphicsScene;
+class QMenu;
+
+namespace kalvo {
+class FitPlotWindow;
+}
 
 namespace kalvo::stat {
 
@@ -19,6 +28,11 @@ public:
 
     const StatList& list() const { return entries; }
     int histogramBins() const { return binCount; }
+    // The result panel's context menu: the standard entries and "Plot", which shows the
+    // last fit with its residuals, or the histogram. The caller owns it.
+    QMenu* createResultMenu();
+    // The fit plot window, opened by "Plot"; nullptr before.
+    FitPlotWindow* fitPlotWindow() const;
 
 protected:
     // Offers to save the report of a changed list, then remembers the choices.
@@ -39,6 +53,7 @@ private Q_SLOTS:
     void chooseSortMode(int buttonNumber);
     void runModeOfButton(int buttonNumber);
     void activateFocusedButtonOrAdd();
+    void showPlot();
 
 private:
     void connectSignals();
@@ -67,6 +82,9 @@ private:
     QString reportPath;
     QString loadPath;
     QGraphicsScene* histogramScene = nullptr;
+    std::optional<FitKind> lastFit; // the fit the result panel shows, if any
+    QAction* plotAction = nullptr;
+    QPointer<FitPlotWindow> fitPlot;
 };
 
 } // namespace kalvo::stat

@@ -66,10 +66,10 @@ TEST_P(HostileFieldText, EveryTopologyPrintsTheWindowsReport)
 INSTANTIATE_TEST_SUITE_P(Texts, HostileFieldText, testing::ValuesIn(hostileTexts()),
                          [](const testing::TestParamInfo<HostileText>& info) { return info.param.name; });
 
-// Bytes of 128 and above that are no UTF-8 reach kalvo-cli only through a shell.
-TEST(HostileFieldBytes, InvalidUtf8IsReadAsTheSystemDecodesIt)
+// Bytes of 128 and above that are no UTF-8 reach kalvo-cli only through a shell; they are
+// no number, so kalvo-cli refuses them in one line.
+TEST(HostileFieldBytes, InvalidUtf8IsRefusedAsNoNumber)
 {
-    const QByteArray bytes("\x80\xfe\xff\xc3");
     forEveryTopology([&](const Program& program, const Topology& topology) {
         QString command = QStringLiteral("exec \"$0\" %1 %2").arg(QLatin1String(program.name)).arg(topology.number);
         for (int row = 0; row < program.layout.inputRows; ++row)
@@ -78,8 +78,11 @@ TEST(HostileFieldBytes, InvalidUtf8IsReadAsTheSystemDecodesIt)
         process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command, QStringLiteral(KALVO_CLI_PATH)});
         ASSERT_TRUE(process.waitForFinished(30000));
         ASSERT_EQ(process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(process.exitCode(), 0);
-        EXPECT_EQ(process.readAllStandardOutput(), expectedReport(program, topology, QString::fromLocal8Bit(bytes)));
+        EXPECT_EQ(process.exitCode(), 2);
+        EXPECT_EQ(process.readAllStandardOutput(), QByteArray());
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_TRUE(err.endsWith("is not a number\n")) << err.toStdString();
+        EXPECT_EQ(err.count('\n'), 1);
     });
 }
 

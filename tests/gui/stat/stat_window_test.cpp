@@ -1,4 +1,5 @@
 #include "data_file.h"
+#include "fit_plot_window.h"
 #include "input_feedback.h"
 #include "modal_answer.h"
 #include "mtable_widget.h"
@@ -20,6 +21,9 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <qcustomplot.h>
+
+#include <QMenu>
 #include <QtTest>
 
 #include <sys/socket.h>
@@ -103,6 +107,7 @@ private Q_SLOTS:
     void cleanup();
     void startsEmptyInAFixedWindow();
     void addAppendsTheTypedPairAndSelectsIt();
+    void plotShowsTheLastFitWithItsResiduals();
     void deleteRenumbersAndSelectsTheRowAbove();
     void insertPutsThePairAtTheCurrentRow();
     void insertOutsideOriginalOrderOnlyWarns();
@@ -271,6 +276,33 @@ void StatWindowTest::startsEmptyInAFixedWindow()
     QCOMPARE(table()->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(table()->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(!table()->verticalHeader()->isVisible());
+}
+
+void StatWindowTest::plotShowsTheLastFitWithItsResiduals()
+{
+    add(QStringLiteral("1 3"));
+    add(QStringLiteral("2 5"));
+    add(QStringLiteral("3 7.5"));
+    std::unique_ptr<QMenu> before(window->createResultMenu());
+    QVERIFY(!before->actions().last()->isEnabled()); // nothing fitted yet
+    clickRadio("radioButton_8"); // Y=a*x+b
+    click("pbGo");
+    std::unique_ptr<QMenu> menu(window->createResultMenu());
+    QAction* plot = menu->actions().last();
+    QCOMPARE(plot->text(), QStringLiteral("Plot"));
+    QVERIFY(plot->isEnabled());
+    plot->trigger();
+    FitPlotWindow* fit = window->fitPlotWindow();
+    QVERIFY(fit != nullptr && fit->isVisible());
+    QCustomPlot* chart = fit->plot();
+    QCOMPARE(chart->graphCount(), 3); // data, fitted line, residuals
+    QCOMPARE(chart->graph(1)->name(), QStringLiteral("Y = 2.25*x + 0.666667"));
+    // Least squares through (1, 3), (2, 5), (3, 7.5): Y = 2.25 x + 2/3; residuals 1/12, -1/6, 1/12.
+    const QCPGraph* residuals = chart->graph(2);
+    QCOMPARE(residuals->dataCount(), 3);
+    QVERIFY(std::abs(residuals->data()->at(0)->value - 1.0 / 12.0) < 1e-12);
+    QVERIFY(std::abs(residuals->data()->at(1)->value + 1.0 / 6.0) < 1e-12);
+    QVERIFY(fit->dataTable().startsWith(QStringLiteral("X\tY\tfit\tY - fit\n1\t3\t")));
 }
 
 void StatWindowTest::addAppendsTheTypedPairAndSelectsIt()
