@@ -3,7 +3,8 @@
 //
 // Input: program byte, topology byte, option byte, then the field texts separated by zero
 // bytes. Option bits: 1 texts are Latin-1 (else UTF-8), 2 fields not given keep the
-// topology's defaults (else they are empty), 4 more digits, 8 radians.
+// topology's defaults (else they are empty), 4 more digits, 8 radians, 16 evaluated as
+// solve and sweep repeat it.
 #include "formula_engine.h"
 #include "fuzz_input.h"
 #include "program_registry.h"
@@ -31,6 +32,7 @@ kalvo::CalculationInput calculationInput(const kalvo::Program& program, const ka
     }
     calculation.format = program.numberFormat(options & 4);
     calculation.radians = options & 8;
+    calculation.repeated = options & 16;
     return calculation;
 }
 

@@ -6,7 +6,8 @@ namespace kalvo::pcb {
 
 inline constexpr const char* startupText
     = "PCB Kalvo: tracks, vias, board lines and clearances\n\n"
-      "Track Width, Track Temp.: IPC-2152 (Brooks and Adam) and IPC-2221\n"
+      "Track Width, Track Temp.: IPC-2152 (a power-law fit, coefficients unverified)\n"
+      " and IPC-2221\n"
       "Via: resistance, current, thermal resistance, C, L and rise times\n"
       "Coplanar WG, Grounded CPW, Diff. Microstrip, Diff. Stripline:\n"
       "  the field solver's values first, the closed form beside them\n"
