@@ -38,6 +38,7 @@ const Case cases[] = {
     {"coplanar_no_ground", [] { return coplanarWaveguide(0.5 * mm, 0.5 * mm, 0.2 * mm, 35 * um, 4.3, false); }},
     {"wire_above_ground", [] { return wireAboveGround(0.5 * mm, 2.0 * mm, 1.0); }},
     {"two_wires", [] { return twoWires(0.5 * mm, 1.2 * mm, 2.2); }},
+    {"twisted_pair_insulated", [] { return insulatedWires(0.5 * mm, 0.9 * mm, 0.9 * mm, 3.0); }},
     {"coax_rg58", [] { return coax(0.9 * mm, 2.95 * mm, 2.25); }},
     {"coax_two_layers", [] { return layeredCoax(1.0 * mm, 1.6 * mm, 3.0 * mm, 2.1, 4.0); }},
 };

@@ -142,7 +142,8 @@ Capacitances solveMesh(const Model& model, const Kernel& kernel, const std::vect
             air.row(conductorPanels).head(conductorPanels) = a.row(total).head(conductorPanels);
             air(conductorPanels, conductorPanels) = 0.0;
         }
-        const Eigen::MatrixXd solution = air.partialPivLu().solve(excitations(model, panels, conductorPanels, airSize));
+        const Eigen::PartialPivLU<Eigen::Ref<Eigen::MatrixXd>> lu(air); // in place
+        const Eigen::MatrixXd solution = lu.solve(excitations(model, panels, conductorPanels, airSize));
         result.air = charges(model, panels, conductorPanels, airWeights, solution);
     }
     if (homogeneous) {
@@ -158,7 +159,8 @@ Capacitances solveMesh(const Model& model, const Kernel& kernel, const std::vect
             weights.thinField(static_cast<Eigen::Index>(k), j) = dot(influence.field, target.normal);
         }
     }
-    const Eigen::MatrixXd solution = a.partialPivLu().solve(excitations(model, panels, conductorPanels, size));
+    const Eigen::PartialPivLU<Eigen::Ref<Eigen::MatrixXd>> lu(a); // in place: the matrix is not needed again
+    const Eigen::MatrixXd solution = lu.solve(excitations(model, panels, conductorPanels, size));
     result.withDielectric = charges(model, panels, conductorPanels, weights, solution);
     for (std::size_t body = 0; body < model.bodies.size(); ++body) {
         const int row = model.bodies[body].signalIndex;
@@ -230,7 +232,7 @@ const char* errorMessage(Error error)
     case Error::InvalidPermittivity:
         return "A relative permittivity is not between 1 and 10000.";
     case Error::InvalidOptions:
-        return "The tolerance is not between 1e-6 and 0.5.";
+        return "The tolerance is not between 1e-6 and 0.5, or more than 5000 elements are allowed.";
     case Error::NoSignalConductor:
         return "There is no signal conductor.";
     case Error::TooManyConductors:
@@ -242,7 +244,7 @@ const char* errorMessage(Error error)
     case Error::ConductorTouchesGround:
         return "A conductor or its insulation touches or crosses a ground plane or the shield.";
     case Error::ConductorCrossesInterface:
-        return "A conductor crosses a dielectric interface.";
+        return "A conductor or its insulation crosses a dielectric interface, or a round one touches one.";
     case Error::LayersBeyondGround:
         return "The dielectric layers reach beyond the ground plane or the shield.";
     case Error::RatioOutOfRange:
@@ -258,7 +260,8 @@ const char* errorMessage(Error error)
 Result solve(const CrossSection& crossSection, const Options& options)
 {
     Result result;
-    if (!(options.tolerance >= minTolerance && options.tolerance <= maxTolerance)) {
+    if (!(options.tolerance >= minTolerance && options.tolerance <= maxTolerance)
+        || options.maxElements > maxElementsLimit) {
         result.error = Error::InvalidOptions;
         return result;
     }

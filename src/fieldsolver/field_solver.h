@@ -56,7 +56,7 @@ struct CrossSection {
 
 struct Options {
     double tolerance = 1e-3; // relative; refine until the estimated error is below it
-    int maxElements = 2400; // the most panels one mesh may have (bounds time and memory)
+    int maxElements = 2400; // the most panels one mesh may have (bounds time and memory), at most maxElementsLimit
 };
 
 // Every reason the solver gives no (or no converged) result; errorMessage() gives the text.
@@ -65,7 +65,7 @@ enum class Error {
     InvalidSize, // a size is zero, negative, NaN or infinite
     InvalidPosition, // a coordinate is NaN or infinite
     InvalidPermittivity, // er is NaN or outside 1 ... 10000
-    InvalidOptions, // tolerance not in [1e-6, 0.5]
+    InvalidOptions, // tolerance not in [1e-6, 0.5], or maxElements above maxElementsLimit
     NoSignalConductor,
     TooManyConductors, // more than maxConductors
     NoReference, // no ground plane, no shield and no grounded conductor
@@ -79,6 +79,7 @@ enum class Error {
 };
 
 inline constexpr int maxConductors = 16;
+inline constexpr int maxElementsLimit = 5000; // a dense matrix of 200 MB
 inline constexpr double maxSizeRatio = 1e6; // largest to smallest length the solver resolves
 inline constexpr double minRelativePermittivity = 1.0;
 inline constexpr double maxRelativePermittivity = 1e4;

@@ -386,6 +386,8 @@ INSTANTIATE_TEST_SUITE_P(
                        Options{.tolerance = 0.0}},
         DegenerateCase{"NanTolerance", [] { return microstrip(1.0, 1.0, 0.0, 4.3); }, Error::InvalidOptions,
                        Options{.tolerance = nan}},
+        DegenerateCase{"HugeElementLimit", [] { return microstrip(1.0, 1.0, 0.0, 4.3); }, Error::InvalidOptions,
+                       Options{.maxElements = maxElementsLimit + 1}},
         DegenerateCase{"FewElements", [] { return microstrip(1.0, 1.0, 0.0, 4.3); }, Error::TooManyElements,
                        Options{.maxElements = 50}},
         DegenerateCase{"NegativeElements", [] { return microstrip(1.0, 1.0, 0.0, 4.3); }, Error::TooManyElements,
