@@ -2,6 +2,8 @@
 
 #include "choice_names.h"
 
+#include "window_settings.h"
+
 #include <QSettings>
 
 namespace kalvo {
@@ -13,12 +15,6 @@ constexpr qsizetype longestNominal = 32767;
 const QString seriesKey = QStringLiteral("series");
 const QString rangeKey = QStringLiteral("range");
 const QString nominalKey = QStringLiteral("nominal");
-
-QSettings openSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kalvo"),
-                     QStringLiteral("kalvo-resistor"));
-}
 
 // An INI file gives every value as text; anything else is not what was stored.
 QString storedText(const QSettings& settings, const QString& key)
@@ -32,7 +28,7 @@ QString storedText(const QSettings& settings, const QString& key)
 ResistorChoices loadResistorChoices()
 {
     ResistorChoices choices;
-    const QSettings settings = openSettings();
+    const QSettings settings = programSettings("resistor");
     if (settings.status() != QSettings::NoError)
         return choices;
     choices.series = choiceNamed(storedText(settings, seriesKey), allSeries, seriesName).value_or(choices.series);
@@ -46,7 +42,7 @@ ResistorChoices loadResistorChoices()
 
 void saveResistorChoices(const ResistorChoices& choices)
 {
-    QSettings settings = openSettings();
+    QSettings settings = programSettings("resistor");
     settings.setValue(seriesKey, QString::fromLatin1(seriesName(choices.series)));
     settings.setValue(rangeKey, QString::fromLatin1(decadeRangeName(choices.range)));
     settings.setValue(nominalKey, choices.nominal);
@@ -54,7 +50,7 @@ void saveResistorChoices(const ResistorChoices& choices)
 
 QString resistorSettingsFile()
 {
-    return openSettings().fileName();
+    return programSettings("resistor").fileName();
 }
 
 } // namespace kalvo

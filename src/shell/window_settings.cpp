@@ -22,12 +22,6 @@ bool hasAngleChoice(const Program& program)
     return !program.layout.angleGroup.isNull();
 }
 
-QSettings openSettings(const Program& program)
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kalvo"),
-                     QStringLiteral("kalvo-") + QLatin1String(program.name));
-}
-
 // An INI file gives every value as text; values written in this run come back typed.
 std::optional<int> readInt(const QVariant& value)
 {
@@ -59,6 +53,12 @@ std::optional<QString> readText(const QVariant& value)
 
 } // namespace
 
+QSettings programSettings(const char* name)
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kalvo"),
+                     QStringLiteral("kalvo-") + QLatin1String(name));
+}
+
 WindowSettings startSettings(const Program& program)
 {
     WindowSettings settings;
@@ -73,7 +73,7 @@ WindowSettings startSettings(const Program& program)
 WindowSettings loadWindowSettings(const Program& program)
 {
     WindowSettings settings = startSettings(program);
-    const QSettings stored = openSettings(program);
+    const QSettings stored = programSettings(program.name);
     if (stored.status() != QSettings::NoError)
         return settings;
 
@@ -94,7 +94,7 @@ WindowSettings loadWindowSettings(const Program& program)
 // Written whole, so no value of an older run stays behind.
 void saveWindowSettings(const Program& program, const WindowSettings& settings)
 {
-    QSettings stored = openSettings(program);
+    QSettings stored = programSettings(program.name);
     stored.clear();
     if (settings.topologyNumber)
         stored.setValue(topologyKey, *settings.topologyNumber);
@@ -108,7 +108,7 @@ void saveWindowSettings(const Program& program, const WindowSettings& settings)
 
 QString windowSettingsFile(const Program& program)
 {
-    return openSettings(program).fileName();
+    return programSettings(program.name).fileName();
 }
 
 } // namespace kalvo

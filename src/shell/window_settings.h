@@ -2,6 +2,7 @@
 
 #include "program.h"
 
+#include <QSettings>
 #include <QString>
 
 #include <array>
@@ -23,6 +24,10 @@ struct WindowSettings {
 };
 
 // What a new user starts with: the topologies' default inputs, nothing else.
+// The settings file of program kalvo-NAME: one INI file per program in the user's
+// configuration directory, shared by every window.
+QSettings programSettings(const char* name);
+
 WindowSettings startSettings(const Program& program);
 
 // The stored settings of program over startSettings: a value that is missing, of the

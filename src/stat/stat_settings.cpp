@@ -1,5 +1,7 @@
 #include "stat_settings.h"
 
+#include "window_settings.h"
+
 #include <QSettings>
 
 namespace kalvo {
@@ -7,11 +9,6 @@ namespace {
 
 const QString sortKey = QStringLiteral("sort");
 const QString modeKey = QStringLiteral("mode");
-
-QSettings openSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kalvo"), QStringLiteral("kalvo-stat"));
-}
 
 // Choices are stored by their button texts, which the name lookups read back.
 QString storedText(const QSettings& settings, const QString& key)
@@ -25,7 +22,7 @@ QString storedText(const QSettings& settings, const QString& key)
 StatChoices loadStatChoices()
 {
     StatChoices choices;
-    const QSettings settings = openSettings();
+    const QSettings settings = programSettings("stat");
     if (settings.status() != QSettings::NoError)
         return choices;
     choices.sort = sortByName(storedText(settings, sortKey)).value_or(choices.sort);
@@ -35,14 +32,14 @@ StatChoices loadStatChoices()
 
 void saveStatChoices(const StatChoices& choices)
 {
-    QSettings settings = openSettings();
+    QSettings settings = programSettings("stat");
     settings.setValue(sortKey, QString::fromUtf8(buttonOf(choices.sort).text));
     settings.setValue(modeKey, QString::fromUtf8(buttonOf(choices.mode).text).trimmed());
 }
 
 QString statSettingsFile()
 {
-    return openSettings().fileName();
+    return programSettings("stat").fileName();
 }
 
 } // namespace kalvo
