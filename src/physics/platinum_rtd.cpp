@@ -8,9 +8,9 @@ namespace {
 // 3850 ppm/K is the platinum of EN 60751 (IEC 60751); 3750 and 3770 ppm/K are other
 // common grades.
 constexpr RtdCoefficients coefficientSets[] = {
-    {3750, 3.8102e-3, -6.01888e-7, -6.0e-12, "a\t= 3.8102E-3\nb\t= -6.01888E-7\nc\t= -6.0E-12\n"},
-    {3770, 3.92e-3, -6.03e-7, 0.0, "a\t= 3.92E-3\nb\t= -6.03E-7\nc\t= 0.0\n"},
-    {3850, 3.9083e-3, -5.775e-7, -4.183e-12, "a\t= 3.9083E-3\nb\t= -5.775E-7\nc\t= -4.183E-12\n"},
+    {3750, 3.8102e-3, -6.01888e-7, -6.0e-12},
+    {3770, 3.92e-3, -6.03e-7, 0.0},
+    {3850, 3.9083e-3, -5.775e-7, -4.183e-12},
 };
 
 constexpr int maxHalvings = 100;

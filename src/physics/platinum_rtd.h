@@ -13,7 +13,6 @@ struct RtdCoefficients {
     double a;
     double b;
     double c;
-    const char* text; // how the report introduces the set
 };
 
 // The sets for alpha 3750, 3770 and 3850 ppm/K; nullptr for any other alpha.
