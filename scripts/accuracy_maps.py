@@ -298,7 +298,11 @@ def section(studies):
             "tests check it within 0.1 % against exact solutions). The error is formula / field solution − 1.",
             "Regenerate this part, its pictures and nothing else of the page with", "", "```",
             "cmake --build build --target kalvo-cli kalvo-fieldsolve && python3 scripts/accuracy_maps.py build",
-            "```", "", "(python3-matplotlib needed).", ""]
+            "```", "", "(python3-matplotlib needed). The summary table in the help document",
+            "(docs/help/impedance.html) copies the table below and is updated by hand.", "",
+            "For one line at a time, kalvo-impedance's \"Check with the Field Solver\" and",
+            "`kalvo-cli impedance TOPOLOGY ... --field-solver` solve the same cross-sections, except the",
+            "twisted pair, which they solve fully embedded in er (the case of its fourth formula).", ""]
     rows = [("Microstrip", "Bahl and Garg", ms, 0), ("Emb. Microstrip", "Hogan (Bahl and Garg covered)", emb, 0),
             ("Emb. Microstrip", "IPC-D-317A (modified)", emb, 1), ("Stripline", "Cohn", sl, 0),
             ("Offset Stripline", "Seymour", osl, 0), ("Offset Stripline", "Hogan", osl, 1),

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kalvo {
 namespace {
@@ -89,6 +90,42 @@ void printJson(const QJsonValue& value, QTextStream& out)
     out << QString::fromUtf8(document.toJson(QJsonDocument::Indented));
 }
 
+// --field-solver on a topology without a check: which ones have one.
+QString fieldCheckTopologies(const Program& program, const Topology& topology)
+{
+    QStringList checked;
+    for (const Topology& t : program.topologies)
+        if (t.fieldCheck != nullptr)
+            checked.append(QString::fromUtf8(t.buttonText));
+    if (checked.isEmpty())
+        return QStringLiteral("%1: --field-solver checks no topology of this program").arg(QLatin1String(program.name));
+    return QStringLiteral("%1 %2: --field-solver checks only %3")
+        .arg(QLatin1String(program.name), QString::fromUtf8(topology.buttonText), checked.join(QStringLiteral(", ")));
+}
+
+// The report at input, as text or JSON (with extra members), followed by the field
+// solver's check where --field-solver asks for it. A check without a result fails.
+int printComputation(const Program& program, const Topology& topology, const CalculationInput& input,
+                     const Report& report, const CalculatorOptions& options, QJsonObject extra, QTextStream& out)
+{
+    std::optional<Report> check;
+    if (options.fieldSolver)
+        check = topology.fieldCheck(input);
+    if (options.json) {
+        QJsonObject object = reportJson(program, topology, input, report);
+        for (auto member = extra.begin(); member != extra.end(); ++member)
+            object.insert(member.key(), member.value());
+        if (check)
+            object.insert(QStringLiteral("fieldSolver"), fieldSolverJson(*check));
+        printJson(object, out);
+    } else {
+        out << report.text << '\n';
+        if (check)
+            out << '\n' << check->text << '\n';
+    }
+    return check && !check->ok ? exitFailure : exitSuccess;
+}
+
 int runSolve(const Program& program, const CalculatorOptions& options, Evaluation& evaluation, QTextStream& out,
              QTextStream& err)
 {
@@ -126,26 +163,24 @@ int runSolve(const Program& program, const CalculatorOptions& options, Evaluatio
     CalculationInput solved = evaluation.input();
     solved.texts[request.field - 1] = fieldText(result.roots.front());
     Evaluation atRoot(program, topology, solved);
-    const Report report = atRoot.report();
+    QJsonObject extra;
     if (options.json) {
-        QJsonObject object = reportJson(program, topology, atRoot.input(), report);
         QJsonArray roots;
         for (double root : result.roots)
             roots.append(root);
-        object.insert(QStringLiteral("solve"),
-                      QJsonObject{{QStringLiteral("field"), topology.fieldLabel(request.field)},
-                                  {QStringLiteral("key"), request.key},
-                                  {QStringLiteral("target"), request.target},
-                                  {QStringLiteral("roots"), roots}});
-        printJson(object, out);
-        return exitSuccess;
+        extra.insert(QStringLiteral("solve"),
+                     QJsonObject{{QStringLiteral("field"), topology.fieldLabel(request.field)},
+                                 {QStringLiteral("key"), request.key},
+                                 {QStringLiteral("target"), request.target},
+                                 {QStringLiteral("roots"), roots}});
+    } else {
+        const QString unit = QString::fromUtf8(topology.unit(request.field).shown);
+        for (double root : result.roots)
+            out << topology.fieldLabel(request.field) << " = " << fieldText(root) << (unit.isEmpty() ? "" : " ") << unit
+                << '\n';
+        out << '\n';
     }
-    const QString unit = QString::fromUtf8(topology.unit(request.field).shown);
-    for (double root : result.roots)
-        out << topology.fieldLabel(request.field) << " = " << fieldText(root) << (unit.isEmpty() ? "" : " ") << unit
-            << '\n';
-    out << '\n' << report.text << '\n';
-    return exitSuccess;
+    return printComputation(program, topology, atRoot.input(), atRoot.report(), options, extra, out);
 }
 
 int runSweep(const Program& program, const CalculatorOptions& options, Evaluation& evaluation, QTextStream& out,
@@ -211,6 +246,8 @@ int runCalculatorCommand(const Program& program, const QStringList& args, QTextS
         return usageError(
             err,
             QStringLiteral("%1: at most %2 values").arg(QLatin1String(program.name)).arg(program.layout.inputRows));
+    if (options.fieldSolver && topology->fieldCheck == nullptr)
+        return usageError(err, fieldCheckTopologies(program, *topology));
     if (topology->report == nullptr) {
         err << program.name << ": " << topology->buttonText << " cannot be computed\n";
         return exitFailure;
@@ -231,12 +268,7 @@ int runCalculatorCommand(const Program& program, const QStringList& args, QTextS
         return runSolve(program, options, evaluation, out, err);
     if (options.sweep)
         return runSweep(program, options, evaluation, out, err);
-    const Report report = evaluation.report();
-    if (options.json)
-        printJson(reportJson(program, *topology, evaluation.input(), report), out);
-    else
-        out << report.text << '\n';
-    return exitSuccess;
+    return printComputation(program, *topology, evaluation.input(), evaluation.report(), options, {}, out);
 }
 
 } // namespace kalvo

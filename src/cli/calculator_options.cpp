@@ -36,6 +36,8 @@ QString parseCalculatorOptions(const QStringList& args, bool hasAngleChoice, Cal
             options.quantities = true;
         else if (arg == QLatin1String("--log"))
             options.logarithmic = true;
+        else if (arg == QLatin1String("--field-solver"))
+            options.fieldSolver = true;
         else if (arg == QLatin1String("--solve")) {
             if (!single(options.solveField))
                 return QStringLiteral("--solve needs a FIELD");
@@ -62,7 +64,9 @@ QString parseCalculatorOptions(const QStringList& args, bool hasAngleChoice, Cal
         return QStringLiteral("--log belongs to --sweep");
     if (options.solveField && options.sweep)
         return QStringLiteral("--solve and --sweep cannot be combined");
-    if (options.quantities && (options.solveField || options.sweep || options.json))
+    if (options.fieldSolver && options.sweep)
+        return QStringLiteral("--field-solver and --sweep cannot be combined");
+    if (options.quantities && (options.solveField || options.sweep || options.json || options.fieldSolver))
         return QStringLiteral("--quantities takes no other options");
     return {};
 }

@@ -16,6 +16,7 @@ struct CalculatorOptions {
     bool json = false;
     bool quantities = false;
     bool logarithmic = false;
+    bool fieldSolver = false; // append the field solver's check of the report
     std::optional<QString> solveField;
     std::optional<QString> target; // KEY=VALUE
     std::optional<QStringList> between; // LOW HIGH

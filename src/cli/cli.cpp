@@ -6,7 +6,7 @@
 namespace kalvo {
 namespace {
 
-const char usage[] = "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad] [--json]\n"
+const char usage[] = "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digits] [--rad] [--json] [--field-solver]\n"
                      "       kalvo-cli PROGRAM TOPOLOGY [VALUE ...] --solve FIELD --target KEY=VALUE\n"
                      "                 [--between LOW HIGH] [--json]\n"
                      "       kalvo-cli PROGRAM TOPOLOGY [VALUE ...] --sweep FIELD=FROM:TO:N [--log] [--json]\n"
@@ -22,7 +22,8 @@ const char usage[] = "usage: kalvo-cli PROGRAM TOPOLOGY [VALUE ...] [--more-digi
                      "(label or number) that make KEY equal VALUE (SI unit, prefixes such as 10u, 4k7, 1meg),\n"
                      "e.g. kalvo-cli impedance Microstrip 1.6 \"\" 35 4.3 --solve w --target Z=50; --sweep\n"
                      "prints a table of every result over FIELD, e.g. --sweep w=0.1:10:50 --log; --json prints\n"
-                     "the results as JSON. stat reads X/Y pairs\n"
+                     "the results as JSON; --field-solver adds the field solver's check of an impedance line,\n"
+                     "e.g. kalvo-cli impedance Coax 1 3.5 2.25 --field-solver. stat reads X/Y pairs\n"
                      "from FILE or standard input; MODE is a Mode button's text or number. RANGE is \"1 Decade\",\n"
                      "\"2 Decades\", \"3 Decades\", -1, 0 or +1. calc evaluates a formula of the T and PI match\n"
                      "networks' formula syntax. Each prints what the window would show; see man kalvo-cli.\n";

@@ -40,4 +40,24 @@ QJsonObject reportJson(const Program& program, const Topology& topology, const C
     return object;
 }
 
+QJsonObject fieldSolverJson(const Report& check)
+{
+    if (!check.ok)
+        return {{QStringLiteral("error"), check.text.section(QLatin1Char('\n'), -1)}};
+    QJsonObject object;
+    QJsonObject differences;
+    for (const Quantity& q : check.quantities) {
+        if (q.key == QLatin1String("err"))
+            object.insert(QStringLiteral("estimatedError"), jsonNumber(q.value / 100.0));
+        else if (q.key.startsWith(QLatin1Char('d')))
+            differences.insert(q.key.mid(1), jsonNumber(q.value));
+        else
+            object.insert(q.key, jsonNumber(q.value));
+    }
+    object.insert(QStringLiteral("differences"), differences);
+    if (!check.warnings.isEmpty())
+        object.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(check.warnings));
+    return object;
+}
+
 } // namespace kalvo

@@ -12,6 +12,11 @@ namespace kalvo {
 QJsonObject reportJson(const Program& program, const Topology& topology, const CalculationInput& input,
                        const Report& report, bool withText = true);
 
+// The field solver's check of a report (Topology::fieldCheck) as kalvo-cli --json adds
+// it: Z, eeff, L, C, pd in SI units, estimatedError (relative), the differences in
+// percent by the report's quantity keys, and error where the solver gave no result.
+QJsonObject fieldSolverJson(const Report& check);
+
 // A number for JSON: null when it is not finite.
 QJsonValue jsonNumber(double value);
 

@@ -3,6 +3,7 @@
 #include "plot_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QWidget>
 
 #include <utility>
@@ -24,9 +25,15 @@ AnalysisActions::AnalysisActions(const Program& program, AnalysisHost host)
     plot->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     plot->setShortcutContext(Qt::WindowShortcut);
     connect(plot, &QAction::triggered, this, &AnalysisActions::showPlotWindow);
+    fieldCheck = new QAction(QStringLiteral("Check with the Field Solver"), this);
+    fieldCheck->setObjectName(QStringLiteral("fieldCheckAction"));
+    fieldCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    fieldCheck->setShortcutContext(Qt::WindowShortcut);
+    connect(fieldCheck, &QAction::triggered, this, &AnalysisActions::openFieldCheckDialog);
     // Added to the window so that the shortcuts work without the menu.
     this->host.window->addAction(solve);
     this->host.window->addAction(plot);
+    this->host.window->addAction(fieldCheck);
 }
 
 SolveDialog* AnalysisActions::createSolveDialog()
@@ -58,8 +65,30 @@ PlotWindow* AnalysisActions::showPlotWindow()
     return plotWindow_;
 }
 
+FieldCheckDialog* AnalysisActions::createFieldCheckDialog()
+{
+    const Topology& topology = host.shownTopology();
+    if (topology.fieldCheck == nullptr)
+        return nullptr;
+    // A solve takes up to a few hundred milliseconds.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Report check = topology.fieldCheck(host.currentInput());
+    QApplication::restoreOverrideCursor();
+    return new FieldCheckDialog(QString::fromUtf8(topology.buttonText), check, host.window);
+}
+
+void AnalysisActions::openFieldCheckDialog()
+{
+    FieldCheckDialog* dialog = createFieldCheckDialog();
+    if (dialog == nullptr)
+        return;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
 void AnalysisActions::inputsChanged()
 {
+    fieldCheck->setEnabled(host.shownTopology().fieldCheck != nullptr);
     if (plotWindow_ != nullptr && plotWindow_->isVisible())
         plotWindow_->setInput(host.shownTopology(), host.currentInput());
 }

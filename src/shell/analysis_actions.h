@@ -1,5 +1,6 @@
 #pragma once
 
+#include "field_check_dialog.h"
 #include "plot_window.h"
 #include "program.h"
 #include "solve_dialog.h"
@@ -24,9 +25,10 @@ struct AnalysisHost {
     std::function<void(int field, const QString& text)> enterValue;
 };
 
-// "Solve for an Input..." and "Plot..." of a calculator window: the two actions with
-// their shortcuts, the solve dialog with the last choices per topology, and the one
-// plot window, kept up to date with the window's inputs.
+// "Solve for an Input...", "Plot..." and "Check with the Field Solver" of a calculator
+// window: the actions with their shortcuts, the solve dialog with the last choices per
+// topology, the one plot window, kept up to date with the window's inputs, and the
+// field solver's check where the topology has one.
 class AnalysisActions : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ public:
 
     QAction* solveAction() const { return solve; }
     QAction* plotAction() const { return plot; }
+    // "Check with the Field Solver": enabled where the shown topology has a check.
+    QAction* fieldCheckAction() const { return fieldCheck; }
 
     // A solve dialog for the shown topology, not yet shown; the caller owns it.
     SolveDialog* createSolveDialog();
@@ -41,16 +45,21 @@ public:
     PlotWindow* showPlotWindow();
     // The plot window if it was opened, else nullptr.
     PlotWindow* plotWindow() const { return plotWindow_; }
+    // The field solver's check of the shown topology at the window's inputs, not yet
+    // shown; the caller owns it. nullptr where the topology has no check.
+    FieldCheckDialog* createFieldCheckDialog();
     // The window's inputs or topology changed: a visible plot follows them.
     void inputsChanged();
 
 private:
     void openSolveDialog();
+    void openFieldCheckDialog();
 
     const Program& program;
     AnalysisHost host;
     QAction* solve = nullptr;
     QAction* plot = nullptr;
+    QAction* fieldCheck = nullptr;
     std::map<int, SolveChoices> lastChoices; // by topology number
     QPointer<PlotWindow> plotWindow_;
 };

@@ -423,6 +423,8 @@ QMenu* MainWindow::createResultMenu()
     menu->addSeparator();
     menu->addAction(analysis->solveAction());
     menu->addAction(analysis->plotAction());
+    if (checkedTopology().fieldCheck != nullptr)
+        menu->addAction(analysis->fieldCheckAction());
     menu->addAction(moreDigitsAction);
     return menu;
 }

@@ -56,6 +56,10 @@ struct Topology {
     std::array<Unit, maxInputFields> units{};
     // Bit n - 1 set: field n holds a formula for the expression engine, not a number.
     unsigned formulaFields = 0;
+    // Where the report's formulas can be checked against the field solver: the check
+    // block (the solver's Z, eeff, L, C, pd and err in percent, and "d" + the key of each
+    // report value it compares, in percent); nullptr where there is none.
+    ReportFunction fieldCheck = nullptr;
 
     bool isFormulaField(int n) const { return n >= 1 && n <= maxInputFields && (formulaFields >> (n - 1) & 1u) != 0; }
     const Unit& unit(int n) const { return units[static_cast<size_t>(std::clamp(n, 1, maxInputFields) - 1)]; }

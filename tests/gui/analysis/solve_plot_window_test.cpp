@@ -73,7 +73,7 @@ void SolvePlotWindowTest::chooseInDialog(SolveDialog* dialog, const QString& fie
 
 void SolvePlotWindowTest::menuOffersSolveAndPlotAboveMoreDigits()
 {
-    openWindow(impedanceProgram());
+    openWindow(rcProgram());
     std::unique_ptr<QMenu> menu(window->createResultMenu());
     const QList<QAction*> actions = menu->actions();
     QCOMPARE(actions.last()->text(), QStringLiteral("Show More Digits"));
