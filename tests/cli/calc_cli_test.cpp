@@ -56,11 +56,8 @@ TEST(CalcCliUsage, BadUsageIsOneLineOnStandardError)
                                {"calc", "1", "--define"},
                                {"calc", "--degrees", "1"}};
     for (const QStringList& args : bad) {
-        const CliResult result = runKalvoCli(args);
-        EXPECT_EQ(result.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(result.out.isEmpty());
-        EXPECT_EQ(result.err.count('\n'), 1);
-        EXPECT_TRUE(result.err.startsWith("kalvo-cli: "));
+        SCOPED_TRACE(args.join(' ').toStdString());
+        expectOneLineError(runKalvoCli(args));
     }
 }
 

@@ -46,21 +46,12 @@ TEST(CalculatorCli, RadiansChooseRadInXy)
     EXPECT_EQ(result.out.toStdString(), "\nX\t= 0\nY\t= 1.0000 \n\nAmpl.\t= 1.0000\nAngle\t= 1.5708 rad\n\n");
 }
 
-struct BadUsage {
-    const char* name;
-    QStringList args;
-};
-
 class CalculatorCliBadUsage : public testing::TestWithParam<BadUsage> { };
 
 // Bad usage is one line on standard error, nothing on standard output, exit code 2.
 TEST_P(CalculatorCliBadUsage, PrintsOneLineAndExitsWithTwo)
 {
-    const CliResult result = runKalvoCli(GetParam().args);
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.out.isEmpty());
-    EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
-    EXPECT_TRUE(result.err.startsWith("kalvo-cli: ")) << result.err.toStdString();
+    expectOneLineError(runKalvoCli(GetParam().args));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalculatorCliBadUsage,
@@ -71,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalculatorCliBadUsage,
                                          BadUsage{"UnknownOption", {"rc", "RC", "--fast"}},
                                          BadUsage{"RadiansOutsideXy", {"rc", "RC", "--rad"}},
                                          BadUsage{"TooManyValues", {"rc", "RC", "1", "2", "3", "4", "5", "6", "7"}}),
-                         [](const testing::TestParamInfo<BadUsage>& info) { return std::string(info.param.name); });
+                         badUsageName);
 
 } // namespace
 } // namespace kalvo::test

@@ -19,4 +19,14 @@ CliResult runKalvoCli(const QStringList& args, const QByteArray& input)
     return result;
 }
 
+void expectOneLineError(const CliResult& result, int exitCode)
+{
+    const std::string err = result.err.left(200).toStdString(); // hostile arguments come back in the message
+    EXPECT_EQ(result.exitCode, exitCode) << err;
+    EXPECT_EQ(result.out, QByteArray());
+    EXPECT_TRUE(result.err.startsWith("kalvo-cli: ")) << err;
+    EXPECT_EQ(result.err.count('\n'), 1) << err;
+    EXPECT_TRUE(result.err.endsWith('\n')) << err;
+}
+
 } // namespace kalvo::test

@@ -103,21 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
             "RangePlusOne", {"resistor", "--range", "+1", "4700"}, 4700, ESeries::E12, DecadeRange::HigherDecade}),
     [](const testing::TestParamInfo<OptionRun>& info) { return std::string(info.param.name); });
 
-struct BadUsage {
-    const char* name;
-    QStringList args;
-};
-
 class ResistorCliBadUsage : public testing::TestWithParam<BadUsage> { };
 
 // Bad usage is one line on standard error, nothing on standard output, exit code 2.
 TEST_P(ResistorCliBadUsage, PrintsOneLineAndExitsWithTwo)
 {
-    const CliResult result = runKalvoCli(GetParam().args);
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.out.isEmpty());
-    EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
-    EXPECT_TRUE(result.err.startsWith("kalvo-cli: ")) << result.err.toStdString();
+    expectOneLineError(runKalvoCli(GetParam().args));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ResistorCliBadUsage,
@@ -127,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResistorCliBadUsage,
                                          BadUsage{"UnknownSeries", {"resistor", "100", "--series", "E192"}},
                                          BadUsage{"UnknownRange", {"resistor", "100", "--range", "4 Decades"}},
                                          BadUsage{"MissingRange", {"resistor", "100", "--range"}}),
-                         [](const testing::TestParamInfo<BadUsage>& info) { return std::string(info.param.name); });
+                         badUsageName);
 
 } // namespace
 } // namespace kalvo::test

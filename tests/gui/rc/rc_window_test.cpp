@@ -1,11 +1,11 @@
 #include "application.h"
 #include "calculator_window_test.h"
+#include "help_document_check.h"
 #include "input_feedback.h"
 #include "modal_answer.h"
 #include "rc_program.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,15 +15,6 @@
 #include <QtTest>
 
 namespace kalvo {
-
-// Receives the URLs the window hands to the desktop.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class RcWindowTest : public CalculatorWindowTest {
     Q_OBJECT
@@ -173,13 +164,7 @@ void RcWindowTest::mtbfShowsSixRowsAndOtherTopologiesHideTheRest()
 
 void RcWindowTest::f1HandsTheHelpDocumentToTheDesktop()
 {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(catcher.urls.size(), 1);
-    QCOMPARE(catcher.urls.front(),
-             QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Quennix_Help.pdf")));
+    test::verifyF1OpensTheHelpDocument(window.get());
 }
 
 // The offscreen platform has no document viewer: openUrl fails.
@@ -197,14 +182,12 @@ void RcWindowTest::f1WithoutAViewerTellsWhereTheDocumentIs()
 void RcWindowTest::missingDocumentIsReportedNotHandedOn()
 {
     const QString missing = QDir::tempPath() + QStringLiteral("/no such directory/Quennix_Help.pdf");
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
     test::ShownBox shown;
     test::answerMessageBox(this, shown, QMessageBox::Ok);
-    const bool opened = openDocument(missing, field(1));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    bool opened = true;
+    const QList<QUrl> urls = test::fileUrlsOpenedBy([&] { opened = openDocument(missing, field(1)); });
     QVERIFY(!opened);
-    QVERIFY(catcher.urls.isEmpty());
+    QVERIFY(urls.isEmpty());
     QCOMPARE(shown.title, QStringLiteral("RC Kalvo 2.0"));
     QVERIFY2(shown.text.contains(missing), qPrintable(shown.text));
 }

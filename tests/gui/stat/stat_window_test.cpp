@@ -1,12 +1,12 @@
 #include "data_file.h"
 #include "fit_plot_window.h"
+#include "help_document_check.h"
 #include "input_feedback.h"
 #include "modal_answer.h"
 #include "mtable_widget.h"
 #include "stat_settings.h"
 #include "stat_window.h"
 
-#include <QDesktopServices>
 #include <QDrag>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -87,15 +87,6 @@ protected:
 private:
     QObject* source;
     QString dragged = QStringLiteral("<no drag>");
-};
-
-// Receives the URLs the window hands to the desktop.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
 };
 
 class StatWindowTest : public QObject {
@@ -944,13 +935,7 @@ void StatWindowTest::noDragForAShortMoveOrWithoutACell()
 
 void StatWindowTest::f1HandsTheHelpDocumentToTheDesktop()
 {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(catcher.urls.size(), 1);
-    QCOMPARE(catcher.urls.front(),
-             QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Quennix_Help.pdf")));
+    test::verifyF1OpensTheHelpDocument(window.get());
 }
 
 } // namespace kalvo

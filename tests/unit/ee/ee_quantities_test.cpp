@@ -1,6 +1,9 @@
-#include "../quantity_checks.h"
-#include "ee_evaluation.h"
+#include "ee_program.h"
 #include "ee_reports.h"
+#include "quantity_checks.h"
+#include "report_cases.h"
+
+#include <gtest/gtest.h>
 
 #include <QRegularExpression>
 
@@ -32,7 +35,7 @@ class EeQuantityTest : public testing::TestWithParam<QuantityCase> { };
 TEST_P(EeQuantityTest, RecordsEveryPrintedNumberAndStatement)
 {
     const QuantityCase& c = GetParam();
-    const Report report = evaluate(c.report, c.inputs, true);
+    const Report report = test::evaluate(eeProgram(), c.report, c.inputs, true);
     test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
     EXPECT_EQ(report.ok, c.ok);
 }
@@ -45,13 +48,6 @@ const std::vector<ExpectedQuantity> lineKeys{
     {"x", units::none}};
 const std::vector<ExpectedQuantity> coefficientKeys{
     {"a", units::perKelvin}, {"b", units::perSquareKelvin}, {"c", units::perKelvinToTheFourth}};
-
-std::vector<ExpectedQuantity> operator+(std::vector<ExpectedQuantity> first,
-                                        const std::vector<ExpectedQuantity>& second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
 
 const QString rangeWarning = QStringLiteral(
     "*** Warning: Temperature is outside the specified range (-200°C...850°C) *** No accuracy is granted!");
@@ -206,7 +202,7 @@ class EeSiValueTest : public testing::TestWithParam<SiCase> { };
 TEST_P(EeSiValueTest, AgreesWithTheHandComputation)
 {
     const SiCase& c = GetParam();
-    const Report report = evaluate(c.report, c.inputs);
+    const Report report = test::evaluate(eeProgram(), c.report, c.inputs);
     const Quantity* q = report.quantity(QString::fromUtf8(c.key));
     ASSERT_NE(q, nullptr) << report.text.toStdString();
     EXPECT_NEAR(q->value, c.expected, c.tolerance * std::fabs(c.expected));

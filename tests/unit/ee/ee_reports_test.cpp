@@ -1,5 +1,6 @@
-#include "ee_evaluation.h"
+#include "ee_program.h"
 #include "ee_reports.h"
+#include "report_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -10,30 +11,14 @@
 namespace kalvo::ee {
 namespace {
 
-struct ReportCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs;
-    const char* expected;
-};
-
-void PrintTo(const ReportCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-QString run(ReportFunction report, const QStringList& inputs, bool moreDigits = false)
-{
-    return evaluate(report, inputs, moreDigits).text;
-}
+using test::ReportCase;
 
 class EeReportTest : public testing::TestWithParam<ReportCase> { };
 
 // Reports are compared to the last character: tabs and padding line up the panel.
 TEST_P(EeReportTest, GivesTheExactReport)
 {
-    const ReportCase& c = GetParam();
-    EXPECT_EQ(run(c.report, c.inputs).toStdString(), c.expected);
+    EXPECT_EQ(test::evaluate(eeProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -254,17 +239,17 @@ INSTANTIATE_TEST_SUITE_P(
                                "T\t= -150.000    \t[°C]\tRTD temperature\n"
                                "\n"
                                "diff\t=NaN         \t[Ohm]\tCalculation difference to Ro"}),
-    [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
+    test::caseName);
 
 TEST(EeReportMoreDigits, PrintsFifteenDecimalsAndSmallValuesInFixedForm)
 {
-    EXPECT_EQ(run(scopeProbeReport, {"100", "10", "30", "100"}, true).toStdString(),
+    EXPECT_EQ(test::evaluate(eeProgram(), scopeProbeReport, {"100", "10", "30", "100"}, true).text.toStdString(),
               "\nFr\t= 159.1549430918953\t[Mhz]\tProbe Resonant Frequency\n"
               "Q\t= 3.333333333333334\t[]\tCircuit Q (Noticeable overshot if Q>0.7)\n"
               "Trm\t= 3.500000000000000\t[ns]\tMaximum save risetime, Probe Passband limited\n"
               "Trs\t= 0.660000000000000\t[ns]\tRs && Cp Risetime limit\n\n"
               "Circuit will probably not show ringing because\nResonant Frequency is above Probe Passband.");
-    EXPECT_EQ(run(platinumRtdReport, {"602.56", "", "1000", "3850"}, true).toStdString(),
+    EXPECT_EQ(test::evaluate(eeProgram(), platinumRtdReport, {"602.56", "", "1000", "3850"}, true).text.toStdString(),
               "a\t= 3.9083E-3\nb\t= -5.775E-7\nc\t= -4.183E-12\n"
               "\nT\t= -99.99960523709888\t[°C]\tRTD temperature\n"
               "\ndiff\t=5.865445018571336E-9\t[Ohm]\tCalculation difference to Ro");
@@ -290,7 +275,7 @@ class EeBoundaryTest : public testing::TestWithParam<BoundaryCase> { };
 TEST_P(EeBoundaryTest, ChoosesTheVerdictOfItsSide)
 {
     const BoundaryCase& c = GetParam();
-    const std::string report = run(c.report, c.inputs).toStdString();
+    const std::string report = test::evaluate(eeProgram(), c.report, c.inputs).text.toStdString();
     EXPECT_NE(report.find(c.contained), std::string::npos) << report;
     EXPECT_TRUE(report.ends_with(c.ending)) << report;
 }
@@ -432,7 +417,7 @@ class RtdMessageTest : public testing::TestWithParam<MessageCase> { };
 TEST_P(RtdMessageTest, ReplacesTheWholeReport)
 {
     const MessageCase& c = GetParam();
-    EXPECT_EQ(run(platinumRtdReport, c.inputs).toStdString(), c.message);
+    EXPECT_EQ(test::evaluate(eeProgram(), platinumRtdReport, c.inputs).text.toStdString(), c.message);
 }
 
 constexpr const char* eitherRorT = "\nPlease enter a correct value for ether R or T but not both at the same time!";

@@ -1,10 +1,9 @@
 #include "impedance_program.h"
 #include "impedance_reports.h"
-#include "impedance_test_support.h"
+#include "quantity_checks.h"
+#include "report_cases.h"
 
 #include <gtest/gtest.h>
-
-#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -15,12 +14,7 @@
 namespace kalvo::impedance {
 namespace {
 
-struct ExpectedQuantity {
-    QString key;
-    Unit unit;
-    QString block;
-};
-
+using test::ExpectedQuantity;
 using Expected = std::vector<ExpectedQuantity>;
 
 // Z, L, C and pd of one formula's block.
@@ -30,12 +24,6 @@ Expected lineKeys(const QString& suffix = {}, const QString& block = {})
             {QStringLiteral("L") + suffix, units::nanohenryPerMetre, block},
             {QStringLiteral("C") + suffix, units::picofaradPerMetre, block},
             {QStringLiteral("pd") + suffix, units::nanosecondPerMetre, block}};
-}
-
-Expected operator+(Expected first, const Expected& second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
 }
 
 struct QuantityCase {
@@ -57,23 +45,8 @@ class ImpedanceQuantityTest : public testing::TestWithParam<QuantityCase> { };
 TEST_P(ImpedanceQuantityTest, RecordsEveryPrintedNumberAndStatement)
 {
     const QuantityCase& c = GetParam();
-    const Report report = evaluate(c.report, c.inputs, true);
-    ASSERT_EQ(report.quantities.size(), c.quantities.size()) << report.text.toStdString();
-    for (size_t i = 0; i < c.quantities.size(); ++i) {
-        const Quantity& q = report.quantities[i];
-        const ExpectedQuantity& expected = c.quantities[i];
-        SCOPED_TRACE(expected.key.toStdString());
-        EXPECT_EQ(q.key, expected.key);
-        EXPECT_EQ(q.unit, QLatin1String(expected.unit.si));
-        EXPECT_EQ(q.shownUnit, QLatin1String(expected.unit.shown));
-        EXPECT_EQ(q.block, expected.block);
-        EXPECT_TRUE(report.text.contains(QStringLiteral("= ") + q.shown)) << q.shown.toStdString();
-        const double printed = q.shown.toDouble() * expected.unit.scale;
-        EXPECT_NEAR(q.value, printed, std::abs(printed) * 1e-12);
-    }
-    EXPECT_EQ(report.warnings, c.warnings);
-    for (const QString& warning : report.warnings)
-        EXPECT_TRUE(report.text.simplified().contains(warning)) << warning.toStdString();
+    const Report report = test::evaluate(impedanceProgram(), c.report, c.inputs, true);
+    test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
     EXPECT_TRUE(report.ok);
 }
 
@@ -153,7 +126,7 @@ class ImpedanceHandTest : public testing::TestWithParam<HandCase> { };
 TEST_P(ImpedanceHandTest, MatchesTheTextbook)
 {
     const HandCase& c = GetParam();
-    const Report report = evaluate(c.report, c.inputs, true);
+    const Report report = test::evaluate(impedanceProgram(), c.report, c.inputs, true);
     const Quantity* q = report.quantity(QString::fromUtf8(c.key));
     ASSERT_NE(q, nullptr);
     EXPECT_NEAR(q->value, c.expected, std::abs(c.expected) * c.relativeTolerance);
@@ -197,21 +170,14 @@ INSTANTIATE_TEST_SUITE_P(
 // shown text stands in the report, whatever is typed.
 TEST(ImpedanceQuantities, KeysAreUniqueAndShownTextsStandInEveryReport)
 {
-    const QStringList typed[] = {{}, {"nan", "nan", "nan", "nan", "nan"}, {"1", "2", "3", "4", "5"}};
+    const QStringList typed[] = {{"", "", "", "", ""}, {"nan", "nan", "nan", "nan", "nan"}, {"1", "2", "3", "4", "5"}};
     for (const Topology& topology : impedanceProgram().topologies) {
         std::vector<Report> reports{topology.report(impedanceProgram().startInput(topology))};
         for (const QStringList& inputs : typed)
-            reports.push_back(evaluate(topology.report, inputs));
+            reports.push_back(test::evaluate(impedanceProgram(), topology.report, inputs));
         for (const Report& report : reports) {
             SCOPED_TRACE(topology.buttonText);
-            QSet<QString> keys;
-            for (const Quantity& q : report.quantities) {
-                EXPECT_FALSE(keys.contains(q.key)) << q.key.toStdString();
-                keys.insert(q.key);
-                for (QChar ch : q.key)
-                    EXPECT_TRUE(ch.unicode() > 32 && ch.unicode() < 127) << q.key.toStdString();
-                EXPECT_TRUE(report.text.contains(QStringLiteral("= ") + q.shown)) << q.shown.toStdString();
-            }
+            test::expectKeysAndTextsAgree(report);
         }
     }
 }

@@ -1,11 +1,15 @@
+#include "inductance_program.h"
 #include "inductance_reports.h"
-#include "report_case.h"
+#include "report_cases.h"
 
 #include "coaxial_filaments.h"
 #include "constants.h"
 #include "winding_integrals.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <initializer_list>
 
 namespace kalvo::inductance {
 namespace {
@@ -17,6 +21,16 @@ std::vector<double> logSpaced(double low, double high, int n)
     for (int i = 0; i < n; ++i)
         values.push_back(low * std::pow(high / low, i / (n - 1.0)));
     return values;
+}
+
+// The report for these field values, each typed with 17 significant digits, printing
+// its numbers with more digits.
+Report reportFor(ReportFunction report, std::initializer_list<double> fields)
+{
+    QStringList texts;
+    for (const double field : fields)
+        texts.append(QString::number(field, 'g', 17));
+    return test::evaluate(inductanceProgram(), report, texts, true);
 }
 
 // A report against its reference.

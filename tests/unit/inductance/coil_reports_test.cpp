@@ -1,14 +1,19 @@
+#include "inductance_program.h"
 #include "inductance_reports.h"
-#include "report_case.h"
+#include "report_cases.h"
+
+#include <gtest/gtest.h>
 
 namespace kalvo::inductance {
 namespace {
+
+using test::ReportCase;
 
 class CoilReportTest : public testing::TestWithParam<ReportCase> { };
 
 TEST_P(CoilReportTest, GivesTheExactReport)
 {
-    EXPECT_EQ(reportOf(GetParam()), GetParam().expected);
+    EXPECT_EQ(test::evaluate(inductanceProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,14 +86,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "C\t= 3.7976      \t[mm]\tCoil thickness\n"
                    "2C\t= 7.5951      \t[mm]\tInner diameter (Air Core)\n"
                    "4C\t= 15.1902     \t[mm]\tOuter diameter"}),
-    caseName);
+    test::caseName);
 
 class CoilWarningTest : public testing::TestWithParam<std::tuple<ReportCase, bool>> { };
 
 TEST_P(CoilWarningTest, WarnsExactlyAtTheLimits)
 {
     const auto& [c, warns] = GetParam();
-    EXPECT_EQ(reportOf(c).find("Questionable accuracy") != std::string::npos, warns);
+    EXPECT_EQ(test::evaluate(inductanceProgram(), c).text.toStdString().find("Questionable accuracy")
+                  != std::string::npos,
+              warns);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -137,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OptimizedCoilWindings, PrintHugeAndNonFiniteCountsSafely)
 {
     const auto windingsLine = [](const char* inductance, const char* wire) {
-        const std::string report = reportOf({"", optimizedCoilReport, {inductance, wire}, ""});
+        const std::string report
+            = test::evaluate(inductanceProgram(), optimizedCoilReport, {inductance, wire}).text.toStdString();
         return report.substr(0, report.find("\t\t[]"));
     };
     // N = 10.2 * (1e200)^0.2 = 1.02e41

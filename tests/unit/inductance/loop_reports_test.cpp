@@ -1,15 +1,20 @@
+#include "inductance_program.h"
 #include "inductance_reports.h"
-#include "report_case.h"
+#include "report_cases.h"
+
+#include <gtest/gtest.h>
 
 namespace kalvo::inductance {
 namespace {
+
+using test::ReportCase;
 
 class LoopReportTest : public testing::TestWithParam<ReportCase> { };
 
 // Reports are compared to the last character: tabs and padding line up the panel.
 TEST_P(LoopReportTest, GivesTheExactReport)
 {
-    EXPECT_EQ(reportOf(GetParam()), GetParam().expected);
+    EXPECT_EQ(test::evaluate(inductanceProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -43,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         // s = h halves L x / 1000 = 50 nH
         ReportCase{
             "LineMutualSeparationEqualsHeight", lineMutualReport, {"3", "3", "500", "100"}, "\nL\t= 25.0000      nH"}),
-    caseName);
+    test::caseName);
 
 class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const char*, const char*, bool>> { };
 
@@ -51,7 +56,8 @@ class LoopMutualAccuracyTest : public testing::TestWithParam<std::tuple<const ch
 TEST_P(LoopMutualAccuracyTest, WarnsUnlessTheLoopsAreFarEnoughApart)
 {
     const auto [area1, distance, warns] = GetParam();
-    const std::string report = reportOf({"", loopMutualReport, {area1, "2580.64", distance}, ""});
+    const std::string report
+        = test::evaluate(inductanceProgram(), loopMutualReport, {area1, "2580.64", distance}).text.toStdString();
     EXPECT_EQ(report.find("**** Warning ****") != std::string::npos, warns);
 }
 

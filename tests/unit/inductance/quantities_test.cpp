@@ -1,7 +1,9 @@
+#include "inductance_program.h"
 #include "inductance_reports.h"
-#include "report_case.h"
+#include "quantity_checks.h"
+#include "report_cases.h"
 
-#include <QSet>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
@@ -9,16 +11,14 @@
 namespace kalvo::inductance {
 namespace {
 
-struct ExpectedQuantity {
-    const char* key;
-    Unit unit; // as printed
-};
+using test::ExpectedQuantity;
+using test::ReportCase;
 
 // One branch of a report: the keys it records in order, with their printed units, and
 // the warnings it records.
 struct QuantityCase {
     ReportCase report;
-    std::vector<ExpectedQuantity> quantities;
+    std::vector<ExpectedQuantity> quantities; // keys and printed units
     QStringList warnings;
 };
 
@@ -26,9 +26,6 @@ void PrintTo(const QuantityCase& c, std::ostream* os)
 {
     *os << c.report.name;
 }
-
-constexpr NumberFormat normalDigits{4, 0.01};
-constexpr NumberFormat moreDigits{15, 0.001};
 
 const QString poorAccuracy = QStringLiteral("Accuracy is expected to be poor!");
 const QString questionableSingle
@@ -41,44 +38,16 @@ const QString slotDominant = QStringLiteral("Slot length is dominant, try to sho
 
 class InductanceQuantities : public testing::TestWithParam<QuantityCase> { };
 
-// Each printed number is recorded once, under a unique key, with the unit it is printed in.
+// Each printed number is recorded once, under a unique key, with the unit it is printed in
+// and its SI value the printed number in that unit, with either number of digits.
 TEST_P(InductanceQuantities, RecordEveryPrintedNumberAndWarning)
 {
     const QuantityCase& c = GetParam();
-    for (const NumberFormat& format : {normalDigits, moreDigits}) {
-        const Report report = fullReportOf(c.report, format);
-        ASSERT_EQ(report.quantities.size(), c.quantities.size());
-        QSet<QString> keys;
-        for (size_t i = 0; i < c.quantities.size(); ++i) {
-            const Quantity& q = report.quantities[i];
-            const ExpectedQuantity& expected = c.quantities[i];
-            EXPECT_EQ(q.key, QString::fromUtf8(expected.key));
-            EXPECT_EQ(q.unit, QString::fromUtf8(expected.unit.si)) << expected.key;
-            EXPECT_EQ(q.shownUnit, QString::fromUtf8(expected.unit.shown)) << expected.key;
-            EXPECT_TRUE(q.block.isEmpty());
-            EXPECT_TRUE(report.text.contains(QStringLiteral("= ") + q.shown)) << expected.key;
-            keys.insert(q.key);
-        }
-        EXPECT_EQ(keys.size(), static_cast<qsizetype>(c.quantities.size()));
-        EXPECT_EQ(report.warnings, c.warnings);
+    for (const bool moreDigits : {false, true}) {
+        SCOPED_TRACE(moreDigits ? "more digits" : "normal digits");
+        const Report report = test::evaluate(inductanceProgram(), c.report.report, c.report.inputs, moreDigits);
+        test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
         EXPECT_TRUE(report.ok);
-    }
-}
-
-// With 16 significant digits printed, the SI value is the printed number times the
-// printed unit's scale.
-TEST_P(InductanceQuantities, SiValueIsThePrintedNumberInItsUnit)
-{
-    const QuantityCase& c = GetParam();
-    const Report report = fullReportOf(c.report, moreDigits);
-    ASSERT_EQ(report.quantities.size(), c.quantities.size());
-    for (size_t i = 0; i < c.quantities.size(); ++i) {
-        const Quantity& q = report.quantities[i];
-        bool isNumber = false;
-        const double printed = q.shown.toDouble(&isNumber);
-        ASSERT_TRUE(isNumber) << q.shown.toStdString();
-        const double expected = printed * c.quantities[i].unit.scale;
-        EXPECT_NEAR(q.value, expected, 1e-12 * std::fabs(expected)) << q.key.toStdString();
     }
 }
 
@@ -162,7 +131,7 @@ class InductanceHandValues : public testing::TestWithParam<HandValue> { };
 TEST_P(InductanceHandValues, SiValueMatchesTheHandComputation)
 {
     const HandValue& c = GetParam();
-    const Report report = fullReportOf(c.report, moreDigits);
+    const Report report = test::evaluate(inductanceProgram(), c.report.report, c.report.inputs, true);
     const Quantity* q = report.quantity(QString::fromUtf8(c.key));
     ASSERT_NE(q, nullptr);
     EXPECT_NEAR(q->value, c.si, c.relativeTolerance * std::fabs(c.si));

@@ -1,14 +1,19 @@
+#include "inductance_program.h"
 #include "inductance_reports.h"
-#include "report_case.h"
+#include "report_cases.h"
+
+#include <gtest/gtest.h>
 
 namespace kalvo::inductance {
 namespace {
+
+using test::ReportCase;
 
 class ToroidShieldingReportTest : public testing::TestWithParam<ReportCase> { };
 
 TEST_P(ToroidShieldingReportTest, GivesTheExactReport)
 {
-    EXPECT_EQ(reportOf(GetParam()), GetParam().expected);
+    EXPECT_EQ(test::evaluate(inductanceProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,30 +65,34 @@ INSTANTIATE_TEST_SUITE_P(
                    "Hx/Ho\t= -451.7680   \t[dB]\tMagnetic field attenuation\n"
                    "Hx/Hs\t= 0.0         \t[dB]\tSlot field attenuation (Worst case)\n"
                    "\nSlot length is dominant, try to shorten the slots for better results."}),
-    caseName);
+    test::caseName);
 
 // 1 mm of copper at 10 GHz is 1502 skin depths: e^(d/ds) overflows, the attenuation in dB,
 // 8.686 d/ds = 13046 dB, does not; the 10 mm slot then limits the shielding.
 TEST(ShieldingReport, ThickSheetAttenuationStaysFinite)
 {
-    EXPECT_EQ(reportOf({"", shieldingReport, {"1", "0.0175", "1.0", "10e9", "10"}, ""}),
-              "\nds\t= 0.6658E-3   \t[mm]\tSkin depth \n"
-              "Hx/Ho\t= +infinity   \t[]\tMagnetic field attenuation\n"
-              "Hx/Ho\t= -13.0459E3 \t[dB]\tMagnetic field attenuation\n"
-              "Hx/Hs\t= 3.5158      \t[dB]\tSlot field attenuation (Worst case)\n"
-              "\nSlot length is dominant, try to shorten the slots for better results.");
+    EXPECT_EQ(
+        test::evaluate(inductanceProgram(), shieldingReport, {"1", "0.0175", "1.0", "10e9", "10"}).text.toStdString(),
+        "\nds\t= 0.6658E-3   \t[mm]\tSkin depth \n"
+        "Hx/Ho\t= +infinity   \t[]\tMagnetic field attenuation\n"
+        "Hx/Ho\t= -13.0459E3 \t[dB]\tMagnetic field attenuation\n"
+        "Hx/Hs\t= 3.5158      \t[dB]\tSlot field attenuation (Worst case)\n"
+        "\nSlot length is dominant, try to shorten the slots for better results.");
 }
 
 TEST(ShieldingReport, SlotLongerThanHalfAWavelengthDoesNotAttenuate)
 {
-    const std::string report = reportOf({"", shieldingReport, {"0.2", "0.0175", "1.0", "1e6", "200000"}, ""});
+    const std::string report
+        = test::evaluate(inductanceProgram(), shieldingReport, {"0.2", "0.0175", "1.0", "1e6", "200000"})
+              .text.toStdString();
     EXPECT_NE(report.find("Hx/Hs\t= 0.0         \t[dB]"), std::string::npos) << report;
 }
 
 // With more digits every number has up to 16 significant digits.
 TEST(ToroidReport, MoreDigitsPrintFifteenDecimals)
 {
-    const std::string report = reportOf({"", toroidReport, {"20", "5", "5", "10", "1.0"}, ""}, NumberFormat{15, 0.001});
+    const std::string report
+        = test::evaluate(inductanceProgram(), toroidReport, {"20", "5", "5", "10", "1.0"}, true).text.toStdString();
     EXPECT_EQ(report,
               "\nL1\t= 39.26990816987242\t[nH]\tRound cross section Inductance\n"
               "\nL2\t= 51.08256237659908\t[nH]\tRectangular cross section Inductance");

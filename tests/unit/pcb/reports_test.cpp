@@ -2,12 +2,13 @@
 #include "line_solutions.h"
 #include "pcb_program.h"
 #include "pcb_reports.h"
+#include "quantity_checks.h"
+#include "report_cases.h"
 
 #include <gtest/gtest.h>
 
 #include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 
 #include <cmath>
 #include <string>
@@ -17,47 +18,7 @@
 namespace kalvo::pcb {
 namespace {
 
-const Topology& topologyOf(ReportFunction report)
-{
-    for (const Topology& topology : pcbProgram().topologies)
-        if (topology.report == report)
-            return topology;
-    throw std::logic_error("no topology runs this report");
-}
-
-// The input the window reports on after typing `typed` over the topology's defaults.
-CalculationInput typedInput(ReportFunction report, const QStringList& typed, bool moreDigits = false)
-{
-    CalculationInput input = pcbProgram().startInput(topologyOf(report), moreDigits);
-    for (int i = 0; i < typed.size(); ++i)
-        input.texts[i] = typed[i];
-    return input;
-}
-
-Report run(ReportFunction report, const QStringList& typed, bool moreDigits = false)
-{
-    return report(typedInput(report, typed, moreDigits));
-}
-
-// Solve and Plot evaluate the report many times over.
-Report runRepeated(ReportFunction report, const QStringList& typed)
-{
-    CalculationInput input = typedInput(report, typed);
-    input.repeated = true;
-    return report(input);
-}
-
-struct ReportCase {
-    const char* name;
-    ReportFunction report;
-    QStringList typed;
-    const char* expected; // "<>" stands for a number that follows the field solver
-};
-
-void PrintTo(const ReportCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using test::ReportCase; // "<>" in expected stands for a number that follows the field solver
 
 // The text must be `expected` to the last character, each "<>" a printed number.
 bool matches(const QString& text, const QString& expected)
@@ -75,8 +36,8 @@ class PcbReportText : public testing::TestWithParam<ReportCase> { };
 
 TEST_P(PcbReportText, GivesTheExactReport)
 {
-    const QString text = run(GetParam().report, GetParam().typed).text;
-    EXPECT_TRUE(matches(text, QString::fromUtf8(GetParam().expected))) << text.toStdString();
+    const QString text = test::evaluate(pcbProgram(), GetParam()).text;
+    EXPECT_TRUE(matches(text, QString::fromStdString(GetParam().expected))) << text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "dTin\t= 32.187      \t°C\tTemperature rise, inner layers\n"
                    "**** Warning ****  Outside the IPC-2221 chart (up to 35 A, 700 square mils, rise 10 to 100 °C)."},
     }),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::caseName);
 
 struct LineCase {
     const char* name;
@@ -207,7 +168,7 @@ class PcbLineReport : public testing::TestWithParam<LineCase> { };
 TEST_P(PcbLineReport, HeadlinesTheFieldSolverAndMeasuresTheClosedFormAgainstIt)
 {
     const LineCase& c = GetParam();
-    const Report report = run(c.report, c.typed);
+    const Report report = test::evaluate(pcbProgram(), c.report, c.typed);
     const LineShape shape{c.typed[0].toDouble() * 1e-3, c.typed[1].toDouble() * 1e-3, c.typed[2].toDouble() * 1e-3,
                           c.typed[3].toDouble() * 1e-6, c.typed[4].toDouble()};
     const fieldsolver::Result solved = fieldsolver::solve(crossSection(c.line, shape), {.tolerance = reportTolerance});
@@ -250,7 +211,10 @@ INSTANTIATE_TEST_SUITE_P(
 // solver's quantities recorded, only the closed form's.
 TEST(PcbLineReport, RepeatedForSolveAndPlotGivesTheClosedFormAlone)
 {
-    const Report report = runRepeated(differentialMicrostripReport, {"0.2", "0.3", "0.2"});
+    CalculationInput input
+        = test::typedInput(pcbProgram(), {.report = differentialMicrostripReport, .inputs = {"0.2", "0.3", "0.2"}});
+    input.repeated = true;
+    const Report report = differentialMicrostripReport(input);
     EXPECT_EQ(report.text.toStdString(),
               "\nField solver:\nNot run while Solve or Plot repeats the report; GO runs it.\n"
               "\nKirschning and Jansen:\n"
@@ -287,25 +251,18 @@ class PcbQuantities : public testing::TestWithParam<Branch> { };
 TEST_P(PcbQuantities, RecordEveryNumberOnceWithItsSiValue)
 {
     const Branch& b = GetParam();
-    const Report report = run(b.report, b.typed, true);
+    const Report report = test::evaluate(pcbProgram(), b.report, b.typed, true);
     EXPECT_EQ(static_cast<int>(report.quantities.size()), b.quantities);
     EXPECT_EQ(report.warnings.size(), b.warnings);
     const QHash<QString, double> scales{{"", 1.0},     {"%", 1.0},     {"A", 1.0},    {"A/mm2", 1e6}, {"K/W", 1.0},
                                         {"Ohm", 1.0},  {"mOhm", 1e-3}, {"mV", 1e-3},  {"mW", 1e-3},   {"mm", 1e-3},
                                         {"mm2", 1e-6}, {"nH", 1e-9},   {"pF", 1e-12}, {"ps", 1e-12},  {"°C", 1.0}};
-    QSet<QString> keys;
+    test::expectKeysAndTextsAgree(report);
     for (const Quantity& q : report.quantities) {
-        keys.insert(q.key);
-        EXPECT_TRUE(report.text.contains(q.shown)) << q.key.toStdString();
         ASSERT_TRUE(scales.contains(q.shownUnit)) << q.shownUnit.toStdString();
-        bool isNumber = false;
-        const double printed = q.shown.toDouble(&isNumber);
-        ASSERT_TRUE(isNumber) << q.key.toStdString() << " " << q.shown.toStdString();
-        EXPECT_NEAR(q.value, printed * scales[q.shownUnit], 1e-12 * std::fabs(q.value)) << q.key.toStdString();
+        EXPECT_TRUE(std::isfinite(q.value)) << q.key.toStdString();
+        test::expectValueAsPrinted(q, scales[q.shownUnit]);
     }
-    EXPECT_EQ(keys.size(), static_cast<qsizetype>(report.quantities.size()));
-    for (const QString& warning : report.warnings)
-        EXPECT_TRUE(report.text.simplified().contains(warning)) << warning.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,7 @@
 #include "formula_engine.h"
 #include "match_network.h"
+#include "rc_program.h"
+#include "report_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -12,105 +14,92 @@ const char* const complexFooter = "\n\nPositive real part, positive imaginary pa
                                   "to build (NIC needed) ";
 const char* const failureLine = "Failure in calculation, probably wrong inputs!";
 
-struct MatchCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs; // d, Ze, Za
-    std::string expected;
-};
+using test::ReportCase; // inputs: d, Ze, Za
 
-void PrintTo(const MatchCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class MatchReport : public testing::TestWithParam<MatchCase> { };
+class MatchReport : public testing::TestWithParam<ReportCase> { };
 
 // Whole reports, to the last character, on a fresh engine as the window creates it.
 TEST_P(MatchReport, GivesTheExactReport)
 {
-    const std::shared_ptr<FormulaEngine> engine = createMatchingEngine();
+    const std::shared_ptr<FormulaEngine> engine = rcProgram().createEngine();
     ASSERT_TRUE(engine && engine->hasVariableTable());
-    CalculationInput input;
-    input.texts = GetParam().inputs;
-    input.engine = engine.get();
-    EXPECT_EQ(GetParam().report(input).text.toStdString(), GetParam().expected);
+    EXPECT_EQ(test::evaluate(rcProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(RealPath, MatchReport,
                          testing::Values(
                              // Symmetric pad: R1 = R3 = Z (di - 1)/(di + 1), R2 = 2 Z di/(di^2 - 1), di = 10^(6/20).
-                             MatchCase{"TSymmetricSixDecibels",
-                                       tMatchReport,
-                                       {"-6", "50", "50"},
-                                       "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
-                                       "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
-                                       "Possible Solution:\nR1   = 16.614      \t[Ohm]\nR2   = 66.931      \t[Ohm]\n"
-                                       "R3   = 16.614      \t[Ohm]"},
-                             MatchCase{"PiSymmetricSixDecibels",
-                                       piMatchReport,
-                                       {"-6", "50", "50"},
-                                       "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
-                                       "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
-                                       "Possible Solution:\nR1   = 150.476     \t[Ohm]\nR2   = 37.352      \t[Ohm]\n"
-                                       "R3   = 150.476     \t[Ohm]"},
+                             ReportCase{"TSymmetricSixDecibels",
+                                        tMatchReport,
+                                        {"-6", "50", "50"},
+                                        "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
+                                        "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
+                                        "Possible Solution:\nR1   = 16.614      \t[Ohm]\nR2   = 66.931      \t[Ohm]\n"
+                                        "R3   = 16.614      \t[Ohm]"},
+                             ReportCase{"PiSymmetricSixDecibels",
+                                        piMatchReport,
+                                        {"-6", "50", "50"},
+                                        "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
+                                        "Za\t= 50.000      \t[Ohm]\ndmax\t= 0.0         \t[dB] or 1.000        []\n\n"
+                                        "Possible Solution:\nR1   = 150.476     \t[Ohm]\nR2   = 37.352      \t[Ohm]\n"
+                                        "R3   = 150.476     \t[Ohm]"},
                              // 50 to 75 ohm needs at least 3.959 dB: kmax = k/(1 + sqrt(1 - 1/k)) with k = 1.5.
-                             MatchCase{"TLossBelowTheLowestPossible",
-                                       tMatchReport,
-                                       {"-3", "50", "75"},
-                                       "\nd\t= -3.000      \t[db] or 0.708        []\nZe\t= 50.000      \t[Ohm]\n"
-                                       "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
-                                       "No Possible Solution, choose lower d"},
-                             MatchCase{"TFiftyToSeventyFiveOhm",
-                                       tMatchReport,
-                                       {"-6", "50", "75"},
-                                       "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
-                                       "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
-                                       "Possible Solution:\nR1   = 9.915        \t[Ohm]\nR2   = 60.200      \t[Ohm]\n"
-                                       "R3   = 44.972      \t[Ohm]"},
-                             MatchCase{"PiLossBelowTheLowestPossible",
-                                       piMatchReport,
-                                       {"-1", "50", "75"},
-                                       "\nd\t= -1.000      \t[db] or 0.891        []\nZe\t= 50.000      \t[Ohm]\n"
-                                       "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
-                                       "No Possible Solution, choose lower d"}),
-                         [](const testing::TestParamInfo<MatchCase>& info) { return std::string(info.param.name); });
+                             ReportCase{"TLossBelowTheLowestPossible",
+                                        tMatchReport,
+                                        {"-3", "50", "75"},
+                                        "\nd\t= -3.000      \t[db] or 0.708        []\nZe\t= 50.000      \t[Ohm]\n"
+                                        "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
+                                        "No Possible Solution, choose lower d"},
+                             ReportCase{"TFiftyToSeventyFiveOhm",
+                                        tMatchReport,
+                                        {"-6", "50", "75"},
+                                        "\nd\t= -6.000      \t[db] or 0.501        []\nZe\t= 50.000      \t[Ohm]\n"
+                                        "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
+                                        "Possible Solution:\nR1   = 9.915        \t[Ohm]\nR2   = 60.200      \t[Ohm]\n"
+                                        "R3   = 44.972      \t[Ohm]"},
+                             ReportCase{"PiLossBelowTheLowestPossible",
+                                        piMatchReport,
+                                        {"-1", "50", "75"},
+                                        "\nd\t= -1.000      \t[db] or 0.891        []\nZe\t= 50.000      \t[Ohm]\n"
+                                        "Za\t= 75.000      \t[Ohm]\ndmax\t= -3.959      \t[dB] or 0.634        []\n\n"
+                                        "No Possible Solution, choose lower d"}),
+                         test::caseName);
 
 // Element values checked against the same formulas in complex arithmetic (Python):
 // T, Za = 50+10i: 15.4998-4.1715i, 65.8116-4.1914i, 17.1724+12.0907i.
 INSTANTIATE_TEST_SUITE_P(
     ComplexPath, MatchReport,
-    testing::Values(MatchCase{"TComplexLoad",
-                              tMatchReport,
-                              {"-6", "50", "50+10i"},
-                              std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
-                                          "R1\t= 15.500       + -4.172      \ti  [Ohm]\n"
-                                          "R2\t= 65.812       + -4.191      \ti  [Ohm]\n"
-                                          "R3\t= 17.172       + 12.091      \ti  [Ohm]")
-                                  + complexFooter},
-                    MatchCase{"PiComplexLoad",
-                              piMatchReport,
-                              {"-6", "50", "50+10i"},
-                              std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
-                                          "R1\t= 111.038      + -49.063     \ti  [Ohm]\n"
-                                          "R2\t= 37.352       + 9.976        \ti  [Ohm]\n"
-                                          "R3\t= 142.303      + 70.557      \ti  [Ohm]")
-                                  + complexFooter},
+    testing::Values(ReportCase{"TComplexLoad",
+                               tMatchReport,
+                               {"-6", "50", "50+10i"},
+                               std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
+                                           "R1\t= 15.500       + -4.172      \ti  [Ohm]\n"
+                                           "R2\t= 65.812       + -4.191      \ti  [Ohm]\n"
+                                           "R3\t= 17.172       + 12.091      \ti  [Ohm]")
+                                   + complexFooter},
+                    ReportCase{"PiComplexLoad",
+                               piMatchReport,
+                               {"-6", "50", "50+10i"},
+                               std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
+                                           "R1\t= 111.038      + -49.063     \ti  [Ohm]\n"
+                                           "R2\t= 37.352       + 9.976        \ti  [Ohm]\n"
+                                           "R3\t= 142.303      + 70.557      \ti  [Ohm]")
+                                   + complexFooter},
                     // A formula input takes the engine path even when its value is real.
-                    MatchCase{"TFormulaInput",
-                              tMatchReport,
-                              {"-6", "50", "25*2"},
-                              std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
-                                          "R1\t= 16.614       + 0.0         \ti  [Ohm]\n"
-                                          "R2\t= 66.931       + 0.0         \ti  [Ohm]\n"
-                                          "R3\t= 16.614       + 0.0         \ti  [Ohm]")
-                                  + complexFooter},
-                    MatchCase{"TEmptyLossFails", tMatchReport, {"", "50", "50+10i"}, failureLine},
-                    MatchCase{"PiZeroLossFails", piMatchReport, {"0", "50", "50+10i"}, failureLine},
-                    MatchCase{"TEmptyImpedanceFails", tMatchReport, {"-6", "", "50"}, failureLine},
-                    MatchCase{"PiUnknownNameFails", piMatchReport, {"-6", "50", "50+x"}, failureLine},
-                    MatchCase{"TCharacterOutsideLatin1Fails", tMatchReport, {"-6", "50", "50\u03a9"}, failureLine}),
-    [](const testing::TestParamInfo<MatchCase>& info) { return std::string(info.param.name); });
+                    ReportCase{"TFormulaInput",
+                               tMatchReport,
+                               {"-6", "50", "25*2"},
+                               std::string("\nd\t= -6.000      \t[db]\nd\t= 0.501        \t[]\n\nComplex Solution:\n"
+                                           "R1\t= 16.614       + 0.0         \ti  [Ohm]\n"
+                                           "R2\t= 66.931       + 0.0         \ti  [Ohm]\n"
+                                           "R3\t= 16.614       + 0.0         \ti  [Ohm]")
+                                   + complexFooter},
+                    ReportCase{"TEmptyLossFails", tMatchReport, {"", "50", "50+10i"}, failureLine},
+                    ReportCase{"PiZeroLossFails", piMatchReport, {"0", "50", "50+10i"}, failureLine},
+                    ReportCase{"TEmptyImpedanceFails", tMatchReport, {"-6", "", "50"}, failureLine},
+                    ReportCase{"PiUnknownNameFails", piMatchReport, {"-6", "50", "50+x"}, failureLine},
+                    ReportCase{"TCharacterOutsideLatin1Fails", tMatchReport, {"-6", "50", "50\u03a9"}, failureLine}),
+    test::caseName);
 
 std::string variable(const FormulaEngine& engine, std::string_view name)
 {

@@ -1,31 +1,20 @@
+#include "rc_program.h"
 #include "rc_reports.h"
+#include "report_cases.h"
 
 #include <gtest/gtest.h>
 
 namespace kalvo::rc {
 namespace {
 
-struct ReportCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs;
-    const char* expected;
-};
-
-void PrintTo(const ReportCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using test::ReportCase;
 
 class RcReportTest : public testing::TestWithParam<ReportCase> { };
 
 // Reports are compared to the last character: tabs and padding line up the panel.
 TEST_P(RcReportTest, GivesTheExactReport)
 {
-    const ReportCase& c = GetParam();
-    CalculationInput input;
-    input.texts = c.inputs;
-    EXPECT_EQ(c.report(input).text.toStdString(), c.expected);
+    EXPECT_EQ(test::evaluate(rcProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -221,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
                                mtbfReport,
                                {"100000", "10", "1000", "25", "35", ""},
                                "Either the MTBF or the FIT value may be given, but not both at the same time!"}),
-    [](const testing::TestParamInfo<ReportCase>& info) { return std::string(info.param.name); });
+    test::caseName);
 
 // Values that decide the branch but are not obvious from the report examples.
 TEST(RcReportBranches, CriticallyDampedRlcHasNoOscillationAndEqualTimeConstants)

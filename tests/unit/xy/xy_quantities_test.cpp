@@ -1,5 +1,9 @@
-#include "../quantity_checks.h"
+#include "quantity_checks.h"
+#include "report_cases.h"
+#include "xy_program.h"
 #include "xy_reports.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -26,21 +30,13 @@ void PrintTo(const QuantityCase& c, std::ostream* os)
     *os << c.name;
 }
 
-Report evaluate(ReportFunction report, const QStringList& inputs, bool radians)
-{
-    CalculationInput input;
-    input.texts = inputs;
-    input.format = {15, 0.001, FormatVariant::Xy};
-    input.radians = radians;
-    return report(input);
-}
-
 class XyQuantityTest : public testing::TestWithParam<QuantityCase> { };
 
 TEST_P(XyQuantityTest, RecordsEveryPrintedNumberAndStatement)
 {
     const QuantityCase& c = GetParam();
-    const Report report = evaluate(c.report, c.inputs, c.radians);
+    const Report report = test::evaluate(
+        xyProgram(), {.report = c.report, .inputs = c.inputs, .moreDigits = true, .radians = c.radians});
     test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
     EXPECT_EQ(report.ok, c.ok);
 }
@@ -121,7 +117,8 @@ class XyValueTest : public testing::TestWithParam<ValueCase> { };
 TEST_P(XyValueTest, AgreesWithTheHandComputation)
 {
     const ValueCase& c = GetParam();
-    const Report report = evaluate(c.report, c.inputs, c.radians);
+    const Report report = test::evaluate(
+        xyProgram(), {.report = c.report, .inputs = c.inputs, .moreDigits = true, .radians = c.radians});
     const Quantity* q = report.quantity(QString::fromUtf8(c.key));
     ASSERT_NE(q, nullptr) << report.text.toStdString();
     EXPECT_NEAR(q->value, c.expected, 1e-12 * std::max(1.0, std::fabs(c.expected)));

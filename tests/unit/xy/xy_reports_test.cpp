@@ -1,3 +1,5 @@
+#include "report_cases.h"
+#include "xy_program.h"
 #include "xy_reports.h"
 
 #include <gtest/gtest.h>
@@ -5,96 +7,70 @@
 namespace kalvo::xy {
 namespace {
 
-struct XyCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs;
-    bool radians;
-    const char* expected;
-};
+using test::ReportCase;
 
-void PrintTo(const XyCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class XyReportTest : public testing::TestWithParam<XyCase> { };
+class XyReportTest : public testing::TestWithParam<ReportCase> { };
 
 TEST_P(XyReportTest, GivesTheExactReport)
 {
-    const XyCase& c = GetParam();
-    CalculationInput input;
-    input.texts = c.inputs;
-    input.format = {4, 0.1, FormatVariant::Xy};
-    input.radians = c.radians;
-    EXPECT_EQ(c.report(input).text.toStdString(), c.expected);
+    EXPECT_EQ(test::evaluate(xyProgram(), GetParam()).text.toStdString(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, XyReportTest,
     testing::Values(
-        XyCase{"LineThroughTwoPoints",
-               linearReport,
-               {"0", "1", "2", "1", "3", ""},
-               false,
-               "\nY = a * X + b\n\na\t= 2.0000\nb\t= 1.0000\n\nY3@X3\t= 5.0000"},
-        XyCase{"LineWithEqualX",
-               linearReport,
-               {"1", "1", "2", "1", "3", ""},
-               false,
-               "\nY = a * X + b\n\na\t= -infinity\nb\t= +infinity\n\nY3@X3\t= NaN"},
-        XyCase{"ParabolaThroughThreePoints",
-               parabolaReport,
-               {"1", "2", "3", "2", "3", "6"},
-               false,
-               "\nY = a * X^2 + b * X + c\n\na\t= 1.0000\nb\t= -2.0000\nc\t= 3.0000\n "},
-        XyCase{"TwoRealRoots",
-               quadraticReport,
-               {"1", "-3", "2"},
-               false,
-               "\na * X^2 + b * X + c = 0\n\nX1\t= 2.0000\nX2\t= 1.0000\n"},
-        XyCase{"DoubleRoot", quadraticReport, {"1", "2", "1"}, false, "\na * X^2 + b * X + c = 0\n\nX\t= -1.0000\n"},
-        XyCase{"ComplexRoots",
-               quadraticReport,
-               {"1", "0", "1"},
-               false,
-               "\na * X^2 + b * X + c = 0\n\nX1\t= 0 + 1.0000i\nX2\t= 0 - 1.0000i\n"},
-        XyCase{"ComplexRootsNegativeA",
-               quadraticReport,
-               {"-1", "0", "-1"},
-               false,
-               "\na * X^2 + b * X + c = 0\n\nX1\t= 0 + -1.0000i\nX2\t= 0 - -1.0000i\n"},
-        XyCase{
-            "LinearEquation", quadraticReport, {"0", "2", "-4"}, false, "\na * X^2 + b * X + c = 0\n\nX\t= 2.0000\n"},
-        XyCase{"UnusedInputIsNotChecked",
-               quadraticReport,
-               {"1", "-3", "2", "abc"},
-               false,
-               "\na * X^2 + b * X + c = 0\n\nX1\t= 2.0000\nX2\t= 1.0000\n"},
-        XyCase{"UsedInputMustBeANumber", quadraticReport, {"1", "1k", "2"}, false, "Input Failure!"},
-        XyCase{"SixthInputCheckedForParabola", parabolaReport, {"1", "2", "3", "2", "3", "x"}, false, "Input Failure!"},
-        XyCase{"PolarNinetyDegrees",
-               polarToRectReport,
-               {"2", "90"},
-               false,
-               "\nAmpl.\t= 2.0000\nAngle\t= 90.0000 deg \n\nX\t= 0.1225E-15\nY\t= 2.0000\n"},
-        XyCase{"PolarDegreesBeyondLimit", polarToRectReport, {"2", "15100"}, false, "\nAngle too big"},
-        XyCase{"PolarRadiansAtLimit",
-               polarToRectReport,
-               {"1", "263"},
-               true,
-               "\nAmpl.\t= 1.0000\nAngle\t= 263.0000 rad \n\nX\t= 0.6265\nY\t= -0.7794\n"},
-        XyCase{"RectangularFirstQuadrant",
-               rectToPolarReport,
-               {"1", "1"},
-               false,
-               "\nX\t= 1.0000\nY\t= 1.0000 \n\nAmpl.\t= 1.4142\nAngle\t= 45.0000 deg\n"},
-        XyCase{"RectangularRadians",
-               rectToPolarReport,
-               {"-1", "0"},
-               true,
-               "\nX\t= -1.0000\nY\t= 0 \n\nAmpl.\t= 1.0000\nAngle\t= 3.1416 rad\n"}),
-    [](const testing::TestParamInfo<XyCase>& info) { return std::string(info.param.name); });
+        ReportCase{"LineThroughTwoPoints",
+                   linearReport,
+                   {"0", "1", "2", "1", "3", ""},
+                   "\nY = a * X + b\n\na\t= 2.0000\nb\t= 1.0000\n\nY3@X3\t= 5.0000"},
+        ReportCase{"LineWithEqualX",
+                   linearReport,
+                   {"1", "1", "2", "1", "3", ""},
+                   "\nY = a * X + b\n\na\t= -infinity\nb\t= +infinity\n\nY3@X3\t= NaN"},
+        ReportCase{"ParabolaThroughThreePoints",
+                   parabolaReport,
+                   {"1", "2", "3", "2", "3", "6"},
+                   "\nY = a * X^2 + b * X + c\n\na\t= 1.0000\nb\t= -2.0000\nc\t= 3.0000\n "},
+        ReportCase{"TwoRealRoots",
+                   quadraticReport,
+                   {"1", "-3", "2"},
+                   "\na * X^2 + b * X + c = 0\n\nX1\t= 2.0000\nX2\t= 1.0000\n"},
+        ReportCase{"DoubleRoot", quadraticReport, {"1", "2", "1"}, "\na * X^2 + b * X + c = 0\n\nX\t= -1.0000\n"},
+        ReportCase{"ComplexRoots",
+                   quadraticReport,
+                   {"1", "0", "1"},
+                   "\na * X^2 + b * X + c = 0\n\nX1\t= 0 + 1.0000i\nX2\t= 0 - 1.0000i\n"},
+        ReportCase{"ComplexRootsNegativeA",
+                   quadraticReport,
+                   {"-1", "0", "-1"},
+                   "\na * X^2 + b * X + c = 0\n\nX1\t= 0 + -1.0000i\nX2\t= 0 - -1.0000i\n"},
+        ReportCase{"LinearEquation", quadraticReport, {"0", "2", "-4"}, "\na * X^2 + b * X + c = 0\n\nX\t= 2.0000\n"},
+        ReportCase{"UnusedInputIsNotChecked",
+                   quadraticReport,
+                   {"1", "-3", "2", "abc"},
+                   "\na * X^2 + b * X + c = 0\n\nX1\t= 2.0000\nX2\t= 1.0000\n"},
+        ReportCase{"UsedInputMustBeANumber", quadraticReport, {"1", "1k", "2"}, "Input Failure!"},
+        ReportCase{"SixthInputCheckedForParabola", parabolaReport, {"1", "2", "3", "2", "3", "x"}, "Input Failure!"},
+        ReportCase{"PolarNinetyDegrees",
+                   polarToRectReport,
+                   {"2", "90"},
+                   "\nAmpl.\t= 2.0000\nAngle\t= 90.0000 deg \n\nX\t= 0.1225E-15\nY\t= 2.0000\n"},
+        ReportCase{"PolarDegreesBeyondLimit", polarToRectReport, {"2", "15100"}, "\nAngle too big"},
+        ReportCase{.name = "PolarRadiansAtLimit",
+                   .report = polarToRectReport,
+                   .inputs = {"1", "263"},
+                   .expected = "\nAmpl.\t= 1.0000\nAngle\t= 263.0000 rad \n\nX\t= 0.6265\nY\t= -0.7794\n",
+                   .radians = true},
+        ReportCase{"RectangularFirstQuadrant",
+                   rectToPolarReport,
+                   {"1", "1"},
+                   "\nX\t= 1.0000\nY\t= 1.0000 \n\nAmpl.\t= 1.4142\nAngle\t= 45.0000 deg\n"},
+        ReportCase{.name = "RectangularRadians",
+                   .report = rectToPolarReport,
+                   .inputs = {"-1", "0"},
+                   .expected = "\nX\t= -1.0000\nY\t= 0 \n\nAmpl.\t= 1.0000\nAngle\t= 3.1416 rad\n",
+                   .radians = true}),
+    test::caseName);
 
 struct QuadrantCase {
     const char* x;
