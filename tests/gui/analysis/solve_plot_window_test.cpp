@@ -7,6 +7,7 @@
 #include "plot_export.h"
 #include "plot_window.h"
 #include "rc_program.h"
+#include "review_screenshots.h"
 #include "solve_dialog.h"
 #include "sweep.h"
 
@@ -241,16 +242,9 @@ void SolvePlotWindowTest::exportsImagesAndTheSweepTable()
 // and T1 over R) under a light and a dark palette, for a person to look at.
 void SolvePlotWindowTest::screenshotsForReview()
 {
-    const QString directory = qEnvironmentVariable("KALVO_SCREENSHOTS");
+    const QString directory = test::reviewScreenshotDirectory();
     if (directory.isEmpty())
         QSKIP("set KALVO_SCREENSHOTS=DIR to save screenshots");
-    QVERIFY(QDir().mkpath(directory));
-    const QPalette light = QApplication::palette();
-    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
     openWindow(rcProgram());
     clickTopology(2);
     typeInto(1, QStringLiteral("10"));
@@ -265,14 +259,10 @@ void SolvePlotWindowTest::screenshotsForReview()
     plot->setXField(1);
     plot->setRange(QStringLiteral("1"), QStringLiteral("1000"), true);
     plot->setQuantities({QStringLiteral("T1"), QStringLiteral("Q")});
-    for (const bool isDark : {false, true}) {
-        QApplication::setPalette(isDark ? dark : light);
-        QCoreApplication::processEvents();
-        const QString suffix = isDark ? QStringLiteral("dark") : QStringLiteral("light");
+    test::underLightAndDarkPalettes([&](const QString& suffix) {
         QVERIFY(dialog->grab().save(QStringLiteral("%1/solve-dialog-%2.png").arg(directory, suffix)));
         QVERIFY(plot->grab().save(QStringLiteral("%1/plot-two-axes-%2.png").arg(directory, suffix)));
-    }
-    QApplication::setPalette(light);
+    });
 }
 
 } // namespace kalvo

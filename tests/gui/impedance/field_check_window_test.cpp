@@ -5,6 +5,7 @@
 #include "calculator_window_test.h"
 #include "field_check_dialog.h"
 #include "impedance_program.h"
+#include "review_screenshots.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -117,16 +118,9 @@ void FieldCheckWindowTest::topologiesWithoutACrossSectionOfferNoCheck()
 
 void FieldCheckWindowTest::screenshotsForReview()
 {
-    const QString directory = qEnvironmentVariable("KALVO_SCREENSHOTS");
+    const QString directory = test::reviewScreenshotDirectory();
     if (directory.isEmpty())
         QSKIP("set KALVO_SCREENSHOTS=DIR to save screenshots");
-    QVERIFY(QDir().mkpath(directory));
-    const QPalette light = QApplication::palette();
-    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
     openWindow(impedanceProgram());
     clickTopology(8);
     const QStringList inputs{"0.2", "0.4", "1", "35", "10.2"};
@@ -135,13 +129,9 @@ void FieldCheckWindowTest::screenshotsForReview()
     clickGo();
     std::unique_ptr<FieldCheckDialog> dialog(window->analysisActions()->createFieldCheckDialog());
     dialog->show();
-    for (const bool isDark : {false, true}) {
-        QApplication::setPalette(isDark ? dark : light);
-        QCoreApplication::processEvents();
-        const QString suffix = isDark ? QStringLiteral("dark") : QStringLiteral("light");
+    test::underLightAndDarkPalettes([&](const QString& suffix) {
         QVERIFY(dialog->grab().save(QStringLiteral("%1/field-check-%2.png").arg(directory, suffix)));
-    }
-    QApplication::setPalette(light);
+    });
 }
 
 } // namespace kalvo
