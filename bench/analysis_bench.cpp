@@ -1,13 +1,14 @@
 // Solve over the default range and a 1000-point sweep, for every topology of every
 // calculator program: the first number field against the first result, with the
-// target 10 % above the result's value at the start inputs (found or not, the whole
-// range is scanned).
+// target 10 % above the result's value at the topology's first typical input (the
+// shown texts where it has none; found or not, the whole range is scanned).
 #include "registration.h"
 
 #include "catalog.h"
 #include "program_registry.h"
 #include "solve.h"
 #include "sweep.h"
+#include "typical_inputs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,12 +37,18 @@ std::string caseName(const char* kind, const Program& program, const Topology& t
     return name;
 }
 
+CalculationInput measuredInput(const Program& program, const Topology& topology)
+{
+    const TypicalInput* typical = firstTypicalInput(program, topology);
+    return typical != nullptr ? typedInput(program, topology, typical->values) : program.startInput(topology);
+}
+
 void runSolve(benchmark::State& state, const Program& program, const Topology& topology, int field)
 {
-    Evaluation evaluation(program, topology, program.startInput(topology));
+    Evaluation evaluation(program, topology, measuredInput(program, topology));
     const Report start = evaluation.report();
     if (start.quantities.empty()) {
-        state.SkipWithError("no quantity at the start inputs");
+        state.SkipWithError("no quantity at the measured inputs");
         return;
     }
     const Quantity& q = start.quantities.front();
@@ -53,7 +60,7 @@ void runSolve(benchmark::State& state, const Program& program, const Topology& t
 
 void runSweep(benchmark::State& state, const Program& program, const Topology& topology, int field)
 {
-    Evaluation evaluation(program, topology, program.startInput(topology));
+    Evaluation evaluation(program, topology, measuredInput(program, topology));
     const SweepRequest request{.field = field, .from = 0.1, .to = 100.0, .points = 1000, .logarithmic = true};
     for (auto _ : state)
         benchmark::DoNotOptimize(sweep(evaluation, request));

@@ -28,6 +28,7 @@ int main(int argc, char** argv)
         return 1;
     kalvo::bench::registerAnalysisBenchmarks();
     kalvo::bench::registerWindowBenchmarks();
+    kalvo::bench::registerPlotBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

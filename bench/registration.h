@@ -15,4 +15,7 @@ void registerAnalysisBenchmarks();
 // within this process and as the start of a fresh one.
 void registerWindowBenchmarks();
 
+// The plot window of one topology: opened up to its first frame, and recomputed after GO.
+void registerPlotBenchmarks();
+
 } // namespace kalvo::bench

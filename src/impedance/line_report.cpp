@@ -20,40 +20,49 @@ LineConstants lineConstants(double z, double e)
     return constants;
 }
 
-QString formulaKey(const char* name, const char* formula)
+LineKeys lineKeys(const char* formula)
 {
-    QString key = QString::fromUtf8(name);
-    if (formula != nullptr)
-        key += QLatin1Char('_') + QString::fromUtf8(formula);
-    return key;
+    const auto key = [formula](const char* name) {
+        QString key = QString::fromUtf8(name);
+        if (formula != nullptr)
+            key += QLatin1Char('_') + QString::fromUtf8(formula);
+        return key;
+    };
+    return {key("Z"), key("L"), key("C"), key("pd")};
 }
 
-void impedanceLine(ReportBuilder& report, double z, const char* formula)
+const LineKeys& plainLineKeys()
+{
+    static const LineKeys keys = lineKeys(nullptr);
+    return keys;
+}
+
+void impedanceLine(ReportBuilder& report, double z, const LineKeys& keys)
 {
     report << "\nZ\t= ";
-    report.number(formulaKey("Z", formula), z, units::ohm) << "\tOhm\tCharacteristic Impedance";
+    report.number(keys.impedance, z, units::ohm) << "\tOhm\tCharacteristic Impedance";
 }
 
-void constantLines(ReportBuilder& report, const LineConstants& constants, const char* formula)
+void constantLines(ReportBuilder& report, const LineConstants& constants, const LineKeys& keys)
 {
     report << "\nL\t= ";
-    report.number(formulaKey("L", formula), constants.inductance, units::nanohenryPerMetre)
+    report.number(keys.inductance, constants.inductance, units::nanohenryPerMetre)
         << "\tnH/m\tInductane per meter\nC\t= ";
-    report.number(formulaKey("C", formula), constants.capacitance, units::picofaradPerMetre)
+    report.number(keys.capacitance, constants.capacitance, units::picofaradPerMetre)
         << "\tpF/m\tCapacitance per meter\npd\t= ";
-    report.number(formulaKey("pd", formula), constants.delay, units::nanosecondPerMetre) << "\tns/m\tPropagation delay";
+    report.number(keys.delay, constants.delay, units::nanosecondPerMetre) << "\tns/m\tPropagation delay";
 }
 
-void lineBlock(ReportBuilder& report, double z, const LineConstants& constants, const char* formula, const char* note)
+void lineBlock(ReportBuilder& report, double z, const LineConstants& constants, const LineKeys& keys, const char* note)
 {
-    impedanceLine(report, z, formula);
+    impedanceLine(report, z, keys);
     report << note;
-    constantLines(report, constants, formula);
+    constantLines(report, constants, keys);
 }
 
-void formulaTitle(ReportBuilder& report, const char* title)
+void formulaTitle(ReportBuilder& report, const QString& title)
 {
-    report.block(QString::fromUtf8(title));
+    report.block(title);
     report << title << ":";
 }
 

@@ -24,24 +24,34 @@ struct LineConstants {
 // light taking 8.4723e-11 s per inch.
 LineConstants lineConstants(double z, double e);
 
-// The key of a result a report prints once per formula: "Z" alone (formula nullptr)
-// or joined to the formula's name, "Z_Hogan".
-QString formulaKey(const char* name, const char* formula);
+// The keys of the four results of one formula's block: "Z", "L", "C" and "pd" alone
+// (formula nullptr) or joined to the formula's name, "Z_Hogan". Reports keep them in
+// statics, built once: solve and sweep print the same keys many thousands of times.
+struct LineKeys {
+    QString impedance;
+    QString inductance;
+    QString capacitance;
+    QString delay;
+};
 
-// "\nZ\t= " z "\tOhm\tCharacteristic Impedance", recorded as Z of the formula; the
+LineKeys lineKeys(const char* formula);
+// The keys of the reports that print a single formula.
+const LineKeys& plainLineKeys();
+
+// "\nZ\t= " z "\tOhm\tCharacteristic Impedance", recorded under keys.impedance; the
 // caller ends the line.
-void impedanceLine(ReportBuilder& report, double z, const char* formula);
+void impedanceLine(ReportBuilder& report, double z, const LineKeys& keys);
 
-// The L, C and pd lines, each after a newline, recorded as L, C and pd of the formula;
-// ends without a newline.
-void constantLines(ReportBuilder& report, const LineConstants& constants, const char* formula);
+// The L, C and pd lines, each after a newline, recorded under keys; ends without a
+// newline.
+void constantLines(ReportBuilder& report, const LineConstants& constants, const LineKeys& keys);
 
 // The impedance line ending in note, then the L, C and pd lines. The plain note is the
 // blank every single-formula report prints after "Characteristic Impedance".
-void lineBlock(ReportBuilder& report, double z, const LineConstants& constants, const char* formula = nullptr,
+void lineBlock(ReportBuilder& report, double z, const LineConstants& constants, const LineKeys& keys = plainLineKeys(),
                const char* note = " ");
 
 // "TITLE:" over the block of one formula of several; its results stand in that block.
-void formulaTitle(ReportBuilder& report, const char* title);
+void formulaTitle(ReportBuilder& report, const QString& title);
 
 } // namespace kalvo::impedance

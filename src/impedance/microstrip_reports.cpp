@@ -27,8 +27,9 @@ void coveredMicrostripBlock(ReportBuilder& report, double b, double b1, double w
     const double eemb = (1.0 - y) * er + y * line.effectivePermittivity;
     const double zemb = std::sqrt(line.effectivePermittivity) * line.impedance / std::sqrt(eemb);
     report << "\n";
-    formulaTitle(report, "Hogan Formula");
-    lineBlock(report, zemb, lineConstants(zemb, eemb), "Hogan");
+    static const LineKeys keys = lineKeys("Hogan");
+    formulaTitle(report, QStringLiteral("Hogan Formula"));
+    lineBlock(report, zemb, lineConstants(zemb, eemb), keys);
     report << "\n";
     report.warning(line.withinValidity ? QStringLiteral("No accuracy is granted.")
                                        : QStringLiteral("**** Warning ****  Accuracy is questionable!"));
@@ -45,8 +46,9 @@ void ipcEmbeddedBlock(ReportBuilder& report, double b, double b1, double w, doub
     const double pd2 = std::sqrt(er2) * 3.3366e-09; // s/m
     const LineConstants constants{.inductance = l2 * 1e9, .capacitance = c2 * 1e12, .delay = pd2 * 1e9};
     report << "\n\n";
-    formulaTitle(report, "IPC-D-317A (Modified) Formula");
-    lineBlock(report, z2, constants, "IPC");
+    static const LineKeys keys = lineKeys("IPC");
+    formulaTitle(report, QStringLiteral("IPC-D-317A (Modified) Formula"));
+    lineBlock(report, z2, constants, keys);
     // Written as the range that holds, so that NaN inputs get the warning too.
     const bool inRange = b1 >= 1.2 * b && er >= 1.0 && er <= 15.0;
     if (!inRange) {
@@ -81,11 +83,17 @@ Report microstripReport(const CalculationInput& input)
 
 Report embeddedMicrostripReport(const CalculationInput& input)
 {
+    // Each field is read once (reading a text costs more than either block) and given
+    // to Hogan's block in inches, to the IPC block in metres.
+    const double b = input.value(1);
+    const double b1 = input.value(2);
+    const double w = input.value(3);
+    const double t = input.value(4);
     const double er = input.value(5);
+    const double mm = units::millimetre.scale;
     ReportBuilder report(input.format);
-    coveredMicrostripBlock(report, input.value(1) / mmPerInch, input.value(2) / mmPerInch, input.value(3) / mmPerInch,
-                           input.value(4) / umPerInch, er);
-    ipcEmbeddedBlock(report, input.si(1), input.si(2), input.si(3), input.si(4), er);
+    coveredMicrostripBlock(report, b / mmPerInch, b1 / mmPerInch, w / mmPerInch, t / umPerInch, er);
+    ipcEmbeddedBlock(report, b * mm, b1 * mm, w * mm, t * units::micrometre.scale, er);
     return report.take();
 }
 

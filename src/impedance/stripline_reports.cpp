@@ -74,11 +74,13 @@ Report offsetStriplineReport(const CalculationInput& input)
     const double zh = hoganImpedance(h1, h2, w, t, er);
     ReportBuilder report(input.format);
     report << "\n";
-    formulaTitle(report, "Seymour Formula");
-    lineBlock(report, zs, lineConstants(zs, er), "Seymour");
+    static const LineKeys seymourKeys = lineKeys("Seymour");
+    static const LineKeys hoganKeys = lineKeys("Hogan");
+    formulaTitle(report, QStringLiteral("Seymour Formula"));
+    lineBlock(report, zs, lineConstants(zs, er), seymourKeys);
     report << "\n\n";
-    formulaTitle(report, "Hogan Formula");
-    lineBlock(report, zh, lineConstants(zh, er), "Hogan");
+    formulaTitle(report, QStringLiteral("Hogan Formula"));
+    lineBlock(report, zh, lineConstants(zh, er), hoganKeys);
     report << "\n\n";
     report.warning(QStringLiteral("No accuracy is guaranteed for both formulas."));
     return report.take();

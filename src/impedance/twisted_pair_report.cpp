@@ -1,10 +1,15 @@
 #include "impedance_reports.h"
 #include "line_report.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <experimental/simd>
 
 namespace kalvo::impedance {
 namespace {
+
+namespace stdx = std::experimental;
 
 // The formulas' own constants, kept as they give them: each differs in its last digits
 // from the value physics::c0, eps0 or mu0 give.
@@ -25,82 +30,131 @@ struct WirePair {
     double acoshRatio = 0.0; // acosh(S/d)
 };
 
-// Lefferson's insulation factor q, 0.0004 for hard and 0.001 for soft insulation, with
-// the key suffix and the words the report prints for the formula.
-struct Insulation {
-    double q;
-    const char* formula;
+// One formula's block: the keys of its results, its title and the note its impedance
+// line ends in ("Characteristic Impedance: " note). Built once: solve and sweep print
+// them many thousands of times.
+struct FormulaBlock {
+    LineKeys keys;
+    QString title;
     const char* note;
 };
 
-constexpr Insulation hardInsulation{0.0004, "LeffersonHard", "Lefferson formula for hard insulation"};
-constexpr Insulation softInsulation{0.001, "LeffersonSoft", "Lefferson formula for soft insulation (PTFE) "};
+FormulaBlock formulaBlock(const char* formula, const char* note)
+{
+    return {lineKeys(formula), QString::fromUtf8(note).trimmed(), note};
+}
+
+// Lefferson's insulation factor q, 0.0004 for hard and 0.001 for soft insulation.
+constexpr double hardInsulation = 0.0004;
+constexpr double softInsulation = 0.001;
 
 LineConstants fromHenryAndFarad(double inductance, double capacitance, double delay)
 {
     return {.inductance = inductance * 1e9, .capacitance = capacitance * 1e12, .delay = delay};
 }
 
-// The block of one formula, which the note after "Characteristic Impedance: " names.
-void formulaBlock(ReportBuilder& report, double z, const LineConstants& constants, const char* formula,
-                  const char* note)
+void printBlock(ReportBuilder& report, double z, const LineConstants& constants, const FormulaBlock& block)
 {
-    report.block(QString::fromUtf8(note).trimmed());
-    impedanceLine(report, z, formula);
-    report << ": " << note;
-    constantLines(report, constants, formula);
+    report.block(block.title);
+    impedanceLine(report, z, block.keys);
+    report << ": " << block.note;
+    constantLines(report, constants, block.keys);
 }
 
 // Lefferson: the twist pitch angle raises the share of the insulation in eeff.
-void leffersonBlock(ReportBuilder& report, const WirePair& pair, const Insulation& insulation)
+void leffersonBlock(ReportBuilder& report, const WirePair& pair, double q, const FormulaBlock& block)
 {
     const double theta = std::atan(pair.twistsPerMetre * pi * pair.s) * 180.0 / pi; // degrees
-    const double eeff = (insulation.q * (theta * theta) + 0.25) * (pair.er - 1.0) + 1.0;
+    const double eeff = (q * (theta * theta) + 0.25) * (pair.er - 1.0) + 1.0;
     const double c = eeff * piEpsilon0 / pair.acoshRatio;
     const double l = eeff * inverseLightSpeedSquared / c;
     const double z = std::sqrt(l / c);
     const double pd = std::sqrt(eeff) * lightDelayPerMetre * 1e9;
-    formulaBlock(report, z, fromHenryAndFarad(l, c, pd), insulation.formula, insulation.note);
+    printBlock(report, z, fromHenryAndFarad(l, c, pd), block);
+}
+
+// The trapezoidal sums of the Broxon and Linkhart integrands over 1001 points across
+// the wire, y = 0 .. d in steps of `step`: epsilon0 / (S - sqrt(d^2 - y^2)) for the air
+// line and the insulated integrand beside it.
+struct TrapezoidSums {
+    double air = 0.0;
+    double insulated = 0.0;
+};
+
+// The integrands of the inner points are computed a vector at a time (the square roots
+// and divisions are the work); every term is the same correctly rounded value as one
+// computed alone, and the terms are added in order, so the sums are those of the plain
+// loop whatever the vector width.
+TrapezoidSums broxonLinkhartSums(const WirePair& pair, double step)
+{
+    using Pack = stdx::native_simd<double>;
+    constexpr int chunk = 64; // terms computed before they are added, a multiple of any Pack size
+    static_assert(chunk % Pack::size() == 0);
+    const double d = pair.d;
+    const double s = pair.s;
+    const double k = 1.0 / pair.er - 1.0;
+    const auto endTerms = [&](int i, double weight, TrapezoidSums& sums) {
+        const double y = i * step;
+        const double insideWire = std::sqrt(d * d - y * y);
+        sums.air += weight * epsilon0 / (s - insideWire);
+        sums.insulated += weight * epsilon0 / (s + k * std::sqrt(s * s - y * y) - insideWire / pair.er);
+    };
+    const int lastInner = integrationSteps - 1;
+    TrapezoidSums sums;
+    endTerms(0, 0.5, sums);
+    alignas(stdx::memory_alignment_v<Pack>) std::array<double, chunk> air{};
+    alignas(stdx::memory_alignment_v<Pack>) std::array<double, chunk> insulated{};
+    for (int first = 1; first < integrationSteps; first += chunk) {
+        for (int j = 0; j < chunk; j += static_cast<int>(Pack::size())) {
+            // Lanes past the last inner point repeat it; their terms are not added.
+            const Pack y = Pack([&](auto lane) {
+                               return static_cast<double>(std::min(first + j + static_cast<int>(lane), lastInner));
+                           })
+                * step;
+            const Pack insideWire = stdx::sqrt(d * d - y * y);
+            const Pack airTerm = epsilon0 / (s - insideWire);
+            const Pack insulatedTerm = epsilon0 / (s + k * stdx::sqrt(s * s - y * y) - insideWire / pair.er);
+            airTerm.copy_to(air.data() + j, stdx::vector_aligned);
+            insulatedTerm.copy_to(insulated.data() + j, stdx::vector_aligned);
+        }
+        const int count = std::min(chunk, integrationSteps - first);
+        for (int j = 0; j < count; ++j) {
+            sums.air += air[static_cast<size_t>(j)];
+            sums.insulated += insulated[static_cast<size_t>(j)];
+        }
+    }
+    endTerms(integrationSteps, 0.5, sums);
+    return sums;
 }
 
 // Broxon and Linkhart: the air-line capacitance corrected by the insulation, found by
 // the trapezoidal rule over 1001 points across the wire.
 void broxonLinkhartBlock(ReportBuilder& report, const WirePair& pair)
 {
-    const double d = pair.d;
-    const double s = pair.s;
-    const double k = 1.0 / pair.er - 1.0;
+    static const LineKeys keys = lineKeys("BroxonLinkhart");
     const double l3 = mu0OverPi * pair.acoshRatio;
     const double cAir = airPairCapacitance / pair.acoshRatio;
-    const double step = d * 0.999999999999 / integrationSteps;
-    double sum1 = 0.0;
-    double sum2 = 0.0;
-    for (int i = 0; i <= integrationSteps; ++i) {
-        const double y = i * step;
-        const double weight = (i == 0 || i == integrationSteps) ? 0.5 : 1.0;
-        const double insideWire = std::sqrt(d * d - y * y);
-        sum1 += weight * epsilon0 / (s - insideWire);
-        sum2 += weight * epsilon0 / (s + k * std::sqrt(s * s - y * y) - insideWire / pair.er);
-    }
-    const double c3 = step * sum2 + cAir - step * sum1;
+    const double step = pair.d * 0.999999999999 / integrationSteps;
+    const TrapezoidSums sums = broxonLinkhartSums(pair, step);
+    const double c3 = step * sums.insulated + cAir - step * sums.air;
     const double z3 = std::sqrt(l3 / c3);
     const double pd3 = std::sqrt(l3 * c3) * 1e9;
-    const char* formula = "BroxonLinkhart";
     report.block(QStringLiteral("Broxon, Linkhart formula"));
-    impedanceLine(report, z3, formula);
+    impedanceLine(report, z3, keys);
     report << ": ";
     report.warning(QStringLiteral("Broxon, Linkhart formula, correctness is not sure"));
-    constantLines(report, fromHenryAndFarad(l3, c3, pd3), formula);
+    constantLines(report, fromHenryAndFarad(l3, c3, pd3), keys);
 }
 
 void embeddedWiresBlock(ReportBuilder& report, const WirePair& pair)
 {
+    static const FormulaBlock block = formulaBlock("Embedded", "For wires fully embedded in material of er ");
     const double z4 = 120.0 * pair.acoshRatio / std::sqrt(pair.er);
     LineConstants constants;
     constants.delay = std::sqrt(pair.er) * lightDelayPerMetre * 1e9;
     constants.inductance = constants.delay * z4;
     constants.capacitance = constants.delay * 1000.0 / z4;
-    formulaBlock(report, z4, constants, "Embedded", "For wires fully embedded in material of er ");
+    printBlock(report, z4, constants, block);
 }
 
 } // namespace
@@ -115,10 +169,12 @@ Report twistedPairReport(const CalculationInput& input)
     pair.twistsPerMetre = input.si(4);
     const double x = pair.s / pair.d;
     pair.acoshRatio = std::log(x + std::sqrt(x * x - 1.0));
+    static const FormulaBlock hard = formulaBlock("LeffersonHard", "Lefferson formula for hard insulation");
+    static const FormulaBlock soft = formulaBlock("LeffersonSoft", "Lefferson formula for soft insulation (PTFE) ");
     ReportBuilder report(input.format);
-    leffersonBlock(report, pair, hardInsulation);
+    leffersonBlock(report, pair, hardInsulation, hard);
     report << "\n";
-    leffersonBlock(report, pair, softInsulation);
+    leffersonBlock(report, pair, softInsulation, soft);
     report << "\n";
     broxonLinkhartBlock(report, pair);
     report << "\n";

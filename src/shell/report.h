@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <utility>
 #include <vector>
 
 namespace kalvo {
@@ -25,12 +24,6 @@ struct Quantity {
 // What a report function returns: the text for the result panel and the same results
 // as numbers, with the statements and warnings the text prints.
 struct Report {
-    Report() = default;
-    Report(QString text) // NOLINT: a report without quantities, until every report records them
-        : text(std::move(text))
-    {
-    }
-
     QString text;
     std::vector<Quantity> quantities;
     QStringList warnings;

@@ -231,6 +231,11 @@ void PlotWindow::recompute()
 {
     if (topology == nullptr || updating)
         return;
+    // A hidden window computes its curves when it is shown, once for all the choices
+    // made before (opening sets the inputs, then the x field, the range...).
+    stale = !isVisible();
+    if (stale)
+        return;
     points_.clear();
     const std::optional<double> from = parseEngineeringNumber(fromEdit->text());
     const std::optional<double> to = parseEngineeringNumber(toEdit->text());
@@ -335,6 +340,13 @@ void PlotWindow::showReadout(QMouseEvent* event)
         parts.append(key + QStringLiteral(" = ") + (q != nullptr ? shortNumber(q->value) : QStringLiteral("-")));
     }
     readoutLabel->setText(parts.join(QStringLiteral("    ")));
+}
+
+void PlotWindow::showEvent(QShowEvent* event)
+{
+    if (stale)
+        recompute();
+    QWidget::showEvent(event);
 }
 
 void PlotWindow::changeEvent(QEvent* event)

@@ -15,11 +15,13 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMouseEvent;
+class QShowEvent;
 
 namespace kalvo {
 
 // "Plot...": one or more results of the shown topology against one of its inputs over
-// a range, recomputed whenever the range, the results or the window's inputs change.
+// a range, recomputed whenever the range, the results or the window's inputs change
+// (while hidden, once it is shown).
 // Results of the first result's unit share the left axis, a second unit the right one.
 class PlotWindow : public QWidget {
     Q_OBJECT
@@ -45,6 +47,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -70,6 +73,7 @@ private:
     QLabel* readoutLabel = nullptr;
     QLabel* messageLabel = nullptr;
     bool updating = false;
+    bool stale = false; // the inputs or choices changed while the window was hidden
 };
 
 } // namespace kalvo
