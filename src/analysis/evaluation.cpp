@@ -16,18 +16,28 @@ Evaluation::Evaluation(const Program& program, const Topology& topology, Calcula
         engine = program_.createEngine();
         input_.engine = engine.get();
     }
+    repeatedInput = input_;
+    repeatedInput.repeated = true;
+    for (int n = 1; n <= maxInputFields; ++n)
+        repeatedInput.numbers[static_cast<size_t>(n - 1)] = repeatedInput.text(n).toDouble();
+    repeatedInput.readFields = (1u << maxInputFields) - 1u;
 }
 
 Report Evaluation::at(int field, double value)
 {
-    const QString previous = input_.texts.value(field - 1);
-    while (input_.texts.size() < field)
-        input_.texts.append(QString());
-    input_.texts[field - 1] = fieldText(value);
-    const bool given = std::exchange(input_.repeated, true);
-    Report result = report();
-    input_.repeated = given;
-    input_.texts[field - 1] = previous;
+    if (field < 1 || field > maxInputFields)
+        return {};
+    while (repeatedInput.texts.size() < field)
+        repeatedInput.texts.append(QString());
+    const QString previous = repeatedInput.texts[field - 1];
+    const auto slot = static_cast<size_t>(field - 1);
+    const double previousNumber = repeatedInput.numbers[slot];
+    // The text reads back as exactly value, so the number stands for it.
+    repeatedInput.texts[field - 1] = fieldText(value);
+    repeatedInput.numbers[slot] = value;
+    Report result = topology_.report != nullptr ? topology_.report(repeatedInput) : Report{};
+    repeatedInput.texts[field - 1] = previous;
+    repeatedInput.numbers[slot] = previousNumber;
     return result;
 }
 

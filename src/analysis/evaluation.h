@@ -26,6 +26,7 @@ private:
     const Program& program_;
     const Topology& topology_;
     CalculationInput input_;
+    CalculationInput repeatedInput; // input_ with its fields read once, for at()
     std::shared_ptr<FormulaEngine> engine;
 };
 

@@ -29,11 +29,22 @@ struct CalculationInput {
     FormulaEngine* engine = nullptr; // the window's engine where the program has one
     const Topology* topology = nullptr; // gives the fields' units to si()
     bool repeated = false; // solve and sweep: skip work that is not needed for most quantities
+    // Solve and sweep repeat a report thousands of times with one field changed: the
+    // fields read once, so that value() need not parse every text again. Bit n - 1 of
+    // readFields set: numbers[n - 1] is text(n).toDouble(). Whoever changes a text
+    // clears its bit or sets its number.
+    std::array<double, maxInputFields> numbers{};
+    unsigned readFields = 0;
 
     // Text of input field n (1-based); empty when the field does not exist.
     QString text(int n) const { return n >= 1 && n <= texts.size() ? texts[n - 1] : QString(); }
     // Field n read the way every calculator reads it: QString::toDouble, 0 when not a number.
-    double value(int n) const { return text(n).toDouble(); }
+    double value(int n) const
+    {
+        if (n >= 1 && n <= maxInputFields && (readFields >> (n - 1) & 1u) != 0)
+            return numbers[static_cast<size_t>(n - 1)];
+        return text(n).toDouble();
+    }
     // Field n read as value(n), in the SI unit of the field's unit.
     double si(int n) const;
 };

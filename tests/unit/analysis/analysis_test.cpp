@@ -125,6 +125,23 @@ TEST(Solve, ABranchOnlyQuantityIsSolvedWhereItIsPrinted)
     EXPECT_NEAR(result.roots.front(), 30.0, 1e-7);
 }
 
+// A repeated report reads the fields once; what the evaluation hands on (kalvo-cli
+// changes a text of it and evaluates again) must still be read from its texts.
+TEST(Evaluation, RepeatedReportsReadTheValueTheyAreGivenAndLeaveTheInputAsTyped)
+{
+    Evaluation evaluation = evaluationWith(QStringLiteral("4"));
+    EXPECT_DOUBLE_EQ(evaluation.at(1, 7.5).quantity(u"Y")->value, (7.5 - 2.0) * (7.5 - 5.0));
+    EXPECT_DOUBLE_EQ(evaluation.at(2, 0.25).quantity(u"K")->value, 0.25e-9);
+    // Each repetition changes only its field: x is back at 4 for the second one.
+    EXPECT_DOUBLE_EQ(evaluation.at(2, 0.25).quantity(u"Y")->value, (4.0 - 2.0) * (4.0 - 5.0));
+    EXPECT_DOUBLE_EQ(evaluation.report().quantity(u"Y")->value, (4.0 - 2.0) * (4.0 - 5.0));
+
+    CalculationInput handedOn = evaluation.input();
+    EXPECT_EQ(handedOn.readFields, 0u);
+    handedOn.texts[0] = QStringLiteral("6");
+    EXPECT_DOUBLE_EQ(Evaluation(program, topologies[0], handedOn).report().quantity(u"Y")->value, 4.0);
+}
+
 TEST(Sweep, LogarithmicPointsIncludeBothEnds)
 {
     const std::vector<double> xs
