@@ -16,28 +16,14 @@ namespace {
 
 using test::ExpectedQuantity;
 
-struct QuantityCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs;
-    std::vector<ExpectedQuantity> quantities;
-    QStringList warnings;
-    bool ok = true;
-};
-
-void PrintTo(const QuantityCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using test::QuantityCase;
 
 class EeQuantityTest : public testing::TestWithParam<QuantityCase> { };
 
 TEST_P(EeQuantityTest, RecordsEveryPrintedNumberAndStatement)
 {
     const QuantityCase& c = GetParam();
-    const Report report = test::evaluate(eeProgram(), c.report, c.inputs, true);
-    test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
-    EXPECT_EQ(report.ok, c.ok);
+    test::expectQuantityCase(eeProgram(), c, true);
 }
 
 const std::vector<ExpectedQuantity> probeKeys{

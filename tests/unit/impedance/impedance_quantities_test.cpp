@@ -26,18 +26,7 @@ Expected lineKeys(const QString& suffix = {}, const QString& block = {})
             {QStringLiteral("pd") + suffix, units::nanosecondPerMetre, block}};
 }
 
-struct QuantityCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs;
-    Expected quantities;
-    QStringList warnings;
-};
-
-void PrintTo(const QuantityCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using test::QuantityCase;
 
 class ImpedanceQuantityTest : public testing::TestWithParam<QuantityCase> { };
 
@@ -45,9 +34,7 @@ class ImpedanceQuantityTest : public testing::TestWithParam<QuantityCase> { };
 TEST_P(ImpedanceQuantityTest, RecordsEveryPrintedNumberAndStatement)
 {
     const QuantityCase& c = GetParam();
-    const Report report = test::evaluate(impedanceProgram(), c.report, c.inputs, true);
-    test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
-    EXPECT_TRUE(report.ok);
+    test::expectQuantityCase(impedanceProgram(), c, true);
 }
 
 INSTANTIATE_TEST_SUITE_P(

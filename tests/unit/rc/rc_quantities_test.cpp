@@ -14,19 +14,7 @@ namespace {
 
 using test::ExpectedQuantity;
 
-struct QuantityCase {
-    const char* name;
-    ReportFunction report;
-    QStringList inputs;
-    std::vector<ExpectedQuantity> quantities; // in printed order
-    QStringList warnings;
-    bool ok = true;
-};
-
-void PrintTo(const QuantityCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using test::QuantityCase;
 
 class RcQuantities : public testing::TestWithParam<QuantityCase> { };
 
@@ -37,9 +25,7 @@ TEST_P(RcQuantities, RecordEveryPrintedNumberAndRemark)
     const QuantityCase& c = GetParam();
     for (const bool moreDigits : {false, true}) {
         SCOPED_TRACE(moreDigits ? "more digits" : "normal digits");
-        const Report report = test::evaluate(rcProgram(), c.report, c.inputs, moreDigits);
-        EXPECT_EQ(report.ok, c.ok);
-        test::expectRecordedAsPrinted(report, c.quantities, c.warnings);
+        test::expectQuantityCase(rcProgram(), c, moreDigits);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "quantity_checks.h"
 
+#include "report_cases.h"
+
 #include <gtest/gtest.h>
 
 #include <QSet>
@@ -103,6 +105,13 @@ void expectRecordedAsPrinted(const Report& report, const std::vector<ExpectedQua
         EXPECT_EQ(q.block, e.block);
         expectValueAsPrinted(q, e.unit.scale);
     }
+}
+
+void expectQuantityCase(const Program& program, const QuantityCase& c, bool moreDigits)
+{
+    const Report report = evaluate(program, c.report, c.inputs, moreDigits);
+    expectRecordedAsPrinted(report, c.quantities, c.warnings);
+    EXPECT_EQ(report.ok, c.ok);
 }
 
 } // namespace kalvo::test

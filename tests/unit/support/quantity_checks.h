@@ -1,10 +1,12 @@
 #pragma once
 
+#include "program.h"
 #include "report.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
 #include <vector>
 
 // Checks that a report's quantities agree with its text.
@@ -37,5 +39,25 @@ void expectKeysAndTextsAgree(const Report& report);
 // as expectKeysAndTextsAgree checks.
 void expectRecordedAsPrinted(const Report& report, const std::vector<ExpectedQuantity>& expected,
                              const QStringList& warnings);
+
+// One branch of a report in a quantity table: the inputs typed, the quantities and
+// statements it records, and whether it computes (ok) or ends with an error text.
+struct QuantityCase {
+    const char* name;
+    ReportFunction report;
+    QStringList inputs;
+    std::vector<ExpectedQuantity> quantities; // in printed order
+    QStringList warnings;
+    bool ok = true;
+};
+
+inline void PrintTo(const QuantityCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// Runs c as the window of program does and checks it as expectRecordedAsPrinted does,
+// and its ok flag.
+void expectQuantityCase(const Program& program, const QuantityCase& c, bool moreDigits);
 
 } // namespace kalvo::test
