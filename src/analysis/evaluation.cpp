@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 #include <utility>
 
 namespace kalvo::analysis {
@@ -18,12 +20,16 @@ Evaluation::Evaluation(const Program& program, const Topology& topology, Calcula
     }
     repeatedInput = input_;
     repeatedInput.repeated = true;
-    for (int n = 1; n <= maxInputFields; ++n)
-        repeatedInput.numbers[static_cast<size_t>(n - 1)] = repeatedInput.text(n).toDouble();
+    for (int n = 1; n <= maxInputFields; ++n) {
+        bool isNumber = false;
+        repeatedInput.numbers[static_cast<size_t>(n - 1)] = repeatedInput.text(n).toDouble(&isNumber);
+        if (isNumber)
+            repeatedInput.numberFields |= 1u << (n - 1);
+    }
     repeatedInput.readFields = (1u << maxInputFields) - 1u;
 }
 
-Report Evaluation::at(int field, double value)
+Report Evaluation::at(int field, double value, ReportDetail detail)
 {
     if (field < 1 || field > maxInputFields)
         return {};
@@ -32,12 +38,23 @@ Report Evaluation::at(int field, double value)
     const QString previous = repeatedInput.texts[field - 1];
     const auto slot = static_cast<size_t>(field - 1);
     const double previousNumber = repeatedInput.numbers[slot];
-    // The text reads back as exactly value, so the number stands for it.
+    const unsigned previousRead = repeatedInput.readFields;
+    const unsigned previousNumbers = repeatedInput.numberFields;
+    const unsigned bit = 1u << slot;
     repeatedInput.texts[field - 1] = fieldText(value);
-    repeatedInput.numbers[slot] = value;
+    // The text of a finite value reads back as exactly value, so the number stands for
+    // it; "nan" and "inf" are left to QString::toDouble.
+    if (std::isfinite(value)) {
+        repeatedInput.numbers[slot] = value;
+        repeatedInput.numberFields |= bit;
+    } else
+        repeatedInput.readFields &= ~bit;
+    repeatedInput.detail = detail;
     Report result = topology_.report != nullptr ? topology_.report(repeatedInput) : Report{};
     repeatedInput.texts[field - 1] = previous;
     repeatedInput.numbers[slot] = previousNumber;
+    repeatedInput.readFields = previousRead;
+    repeatedInput.numberFields = previousNumbers;
     return result;
 }
 

@@ -18,7 +18,7 @@ public:
 
     // The report with field n (1-based) holding value, every other field as given, marked
     // as one of many (CalculationInput::repeated).
-    Report at(int field, double value);
+    Report at(int field, double value, ReportDetail detail = ReportDetail::Full);
     // The report of the inputs as given.
     Report report();
 

@@ -18,7 +18,7 @@ constexpr double acceptedMismatch = 1e-7;
 
 double quantityAt(Evaluation& evaluation, int field, double x, const QString& key, bool& seen)
 {
-    const Report report = evaluation.at(field, x);
+    const Report report = evaluation.at(field, x, ReportDetail::ValuesOnly);
     const Quantity* q = report.quantity(key);
     if (q == nullptr)
         return std::numeric_limits<double>::quiet_NaN();

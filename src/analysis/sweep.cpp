@@ -40,7 +40,7 @@ std::vector<SweepPoint> sweep(Evaluation& evaluation, const SweepRequest& reques
     const std::vector<double> xs = sweepAbscissae(request);
     points.reserve(xs.size());
     for (double x : xs)
-        points.push_back({x, evaluation.at(request.field, x)});
+        points.push_back({x, evaluation.at(request.field, x, request.detail)});
     return points;
 }
 

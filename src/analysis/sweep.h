@@ -14,6 +14,8 @@ struct SweepRequest {
     double to = 0.0;
     int points = 0; // 1 to maxSweepPoints
     bool logarithmic = false;
+    // ValuesOnly where only the values are read (plots, sweep tables): several times faster.
+    ReportDetail detail = ReportDetail::Full;
 };
 
 struct SweepPoint {

@@ -205,6 +205,8 @@ int runSweep(const Program& program, const CalculatorOptions& options, Evaluatio
     request.from = *from;
     request.to = *to;
     request.logarithmic = options.logarithmic;
+    // The table prints values alone; JSON gives every point's shown texts as well.
+    request.detail = options.json ? ReportDetail::Full : ReportDetail::ValuesOnly;
     if (const QString problem = sweepRequestError(topology, request); !problem.isEmpty())
         return usageError(err, problem);
 

@@ -24,7 +24,7 @@ Report bulkDecouplingReport(const CalculationInput& input)
     const double fpsw = xmax / (physics::twoPi * lp);
     const double cb = 1.0 / (physics::twoPi * fpsw * xmax);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\n di\t= ";
     report.number("di", di, units::ampere) << "\t[A]\tWorst expected peak current\n Xmax\t= ";
     report.number("Xmax", xmax, units::ohm)
@@ -50,7 +50,7 @@ Report hfDecouplingReport(const CalculationInput& input)
     const double ca = 1.0 / (physics::twoPi * fbm * xmax);
     const double cd = ca / count;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\n Fbm\t= ";
     report.number("Fbm", fbm * 1e-06, units::megahertz) << "\t[MHz]\tBulk capacitor works up to Fbm\n Lmax\t= ";
     report.number("Lmax", lmax * 1e9, units::nanohenry)
@@ -69,7 +69,7 @@ Report digitalSpectrumReport(const CalculationInput& input)
 {
     const double period = input.value(1) / 1e9;
     const double riseTime = input.value(2) / 1e9;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     if (riseTime > period)
         return report.failure(QStringLiteral("T must be greater than Ta")).take();
 
@@ -109,7 +109,7 @@ Report digitalLineReport(const CalculationInput& input)
     const double riseTimeLength = riseTime / delayPerMetre;
     const double factor = riseTimeLength / length;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nLl\t= ";
     report.number("Ll", inductance * 1e9, units::nanohenry) << "\t[nH]\tLine inductance \nCl\t= ";
     report.number("Cl", capacitance * 1e12, units::picofarad) << "\t[pF]\tLine capacitance\ntpn\t= ";

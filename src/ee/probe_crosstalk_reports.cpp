@@ -44,7 +44,7 @@ Report scopeProbeReport(const CalculationInput& input)
             : "Circuit will probably not show ringing because\nResonant Frequency is above Probe Passband.";
     const double trm = resonanceInPassband ? resonanceRise : passbandRise;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nFr\t= ";
     report.number("Fr", fr * 1e-06, units::megahertz) << "\t[Mhz]\tProbe Resonant Frequency\nQ\t= ";
     report.number("Q", q, units::none) << "\t[]\tCircuit Q (Noticeable overshot if Q>0.7)\nTrm\t= ";
@@ -68,7 +68,7 @@ Report boardCrosstalkReport(const CalculationInput& input)
     const double shortLineCrosstalk = shortLineSlope * lm;
     const double longLineCrosstalk = longLineSlope * lm;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nSdi\t= ";
     report.number("Sdi", shortLineSlope * 1e-06, units::amperePerMicrosecond)
         << "\t[A/us]\tShort Line di/dt (Capacitive)\nLdi\t= ";
@@ -95,7 +95,7 @@ Report cableCrosstalkReport(const CalculationInput& input)
     const double delayPerInch = pd * 1000 * 0.0254; // ps/in
     const double kr = (d1 * 2538 * d2) / (zo * delayPerInch * x * x);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\n Kr\t= ";
     report.number("Kr", kr * 100, units::percent) << "\t[%]\tReverse coupling coefficient, inductive\n\n ";
     report.warning(QStringLiteral("Forward coupling is hard to predict, but smaller than reverse coupling."));
@@ -110,7 +110,7 @@ Report ribbonCrosstalkReport(const CalculationInput& input)
 
     const double kr = k / (x * x / (xo * xo) + 1);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nKr\t=";
     report.number("Kr", kr * 100, units::percent) << "\t[%]\tReverse coupling coefficient";
     return report.take();

@@ -48,12 +48,12 @@ Report platinumRtdReport(const CalculationInput& input)
 {
     bool haveResistance = false;
     bool haveTemperature = false;
-    const double r = input.text(1).toDouble(&haveResistance);
-    const double t = input.text(2).toDouble(&haveTemperature);
+    const double r = input.value(1, haveResistance);
+    const double t = input.value(2, haveTemperature);
     const double ro = input.value(3);
     const int alpha = input.text(4).toInt(); // 0 unless a whole decimal number
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     if (haveResistance == haveTemperature)
         return report
             .failure(QStringLiteral("\nPlease enter a correct value for ether R or T but not both at the same time!"))

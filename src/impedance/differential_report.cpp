@@ -13,7 +13,7 @@ Report differentialReport(const CalculationInput& input)
     const double zo = input.value(3);
     const double zdm = 2.0 * zo * (1.0 - 0.48 * std::exp(-0.96 * s / d));
     const double zds = 2.0 * zo * (1.0 - 0.347 * std::exp(-2.9 * s / d));
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nZdm\t= ";
     report.number(QStringLiteral("Zdm"), zdm, units::ohm)
         << "\tOhm\tCharacteristic Microstrip Differential Impedance (Upper Picture)\n\nZds\t= ";

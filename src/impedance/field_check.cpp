@@ -110,7 +110,7 @@ void differenceBlocks(ReportBuilder& check, const Report& report, const std::arr
 
 Report fieldSolverCheck(const CalculationInput& input)
 {
-    ReportBuilder check(input.format);
+    ReportBuilder check(input.format, input.detail);
     const CheckedLine* line = checkedLine(input.topology);
     if (line == nullptr) {
         check.failure(QStringLiteral("The field solver has no cross-section for this topology."));

@@ -68,7 +68,7 @@ Report microstripReport(const CalculationInput& input)
     const double er = input.value(4);
     const Microstrip line = microstrip(h, w, t, er);
     const double zc = coatedImpedance(line.impedance, h * mmPerInch, er, line.effectivePermittivity);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     lineBlock(report, line.impedance, lineConstants(line.impedance, line.effectivePermittivity));
     report << "\n\n";
     // The 2 percent claim holds only where the field solver confirmed it, a part of the
@@ -91,7 +91,7 @@ Report embeddedMicrostripReport(const CalculationInput& input)
     const double t = input.value(4);
     const double er = input.value(5);
     const double mm = units::millimetre.scale;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     coveredMicrostripBlock(report, b / mmPerInch, b1 / mmPerInch, w / mmPerInch, t / umPerInch, er);
     ipcEmbeddedBlock(report, b * mm, b1 * mm, w * mm, t * units::micrometre.scale, er);
     return report.take();

@@ -13,7 +13,7 @@ Report wireAboveGroundReport(const CalculationInput& input)
     const double h = input.value(2) / mmPerInch;
     const double er = input.value(3);
     const double z = 60.0 * std::log(4.0 * h / d) / std::sqrt(er);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     lineBlock(report, z, lineConstants(z, er));
     return report.take();
 }
@@ -24,7 +24,7 @@ Report coaxReport(const CalculationInput& input)
     const double d2 = input.value(2) / mmPerInch;
     const double er = input.value(3);
     const double z = 60.0 * std::log(d2 / d1) / std::sqrt(er);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     lineBlock(report, z, lineConstants(z, er));
     return report.take();
 }

@@ -34,7 +34,7 @@ Report skinEffectReport(const CalculationInput& input)
     const double core = diameter - 2.0 * depth;
     const double activeArea = wireArea - 0.25 * (core * core) * pi;
     const bool thinWire = diameter <= 4.0 * depth;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << (thinWire ? "\nd\t= " : "\nds\t= ");
     report.number(QStringLiteral("ds"), depth / umPerMm, units::millimetre)
         << "\tmm\tSkin depth ( Depth where current density is down to 37% ) \nAw\t= ";

@@ -56,7 +56,7 @@ Report striplineReport(const CalculationInput& input)
     const double t = input.value(3) / umPerInch;
     const double er = input.value(4);
     const double z = Zstrip(b, w, t, er);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     lineBlock(report, z, lineConstants(z, er));
     report << "\n\n";
     report.warning(accuracySentence(b, w, t));
@@ -72,7 +72,7 @@ Report offsetStriplineReport(const CalculationInput& input)
     const double er = input.value(5);
     const double zs = seymourImpedance(h1, h2, w, t, er);
     const double zh = hoganImpedance(h1, h2, w, t, er);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\n";
     static const LineKeys seymourKeys = lineKeys("Seymour");
     static const LineKeys hoganKeys = lineKeys("Hogan");

@@ -1,10 +1,12 @@
 #include "impedance_reports.h"
 #include "line_report.h"
 
-#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <experimental/simd>
+#include <utility>
 
 namespace kalvo::impedance {
 namespace {
@@ -73,59 +75,102 @@ void leffersonBlock(ReportBuilder& report, const WirePair& pair, double q, const
     printBlock(report, z, fromHenryAndFarad(l, c, pd), block);
 }
 
-// The trapezoidal sums of the Broxon and Linkhart integrands over 1001 points across
-// the wire, y = 0 .. d in steps of `step`: epsilon0 / (S - sqrt(d^2 - y^2)) for the air
-// line and the insulated integrand beside it.
-struct TrapezoidSums {
-    double air = 0.0;
-    double insulated = 0.0;
-};
+// The Broxon and Linkhart integrands, epsilon0 / (S - sqrt(d^2 - y^2)) for the air
+// line and epsilon0 / (S + k sqrt(S^2 - y^2) - sqrt(d^2 - y^2) / er) with k = 1/er - 1
+// beside it, summed by the trapezoidal rule over the 1001 points y = 0 .. d in steps of
+// `step`.
+//
+// Everything but the insulated terms depends on the wires alone, and solve and sweep of
+// er or T change only er or nothing: the square roots and the air-line sum of the last
+// wires, and the insulated sum of the last er, are kept per thread. Each term is the
+// same correctly rounded value whether computed alone, a vector at a time or kept, and
+// the terms are added in order, so the sums are those of the plain loop.
+constexpr int integrationPoints = integrationSteps + 1;
 
-// The integrands of the inner points are computed a vector at a time (the square roots
-// and divisions are the work); every term is the same correctly rounded value as one
-// computed alone, and the terms are added in order, so the sums are those of the plain
-// loop whatever the vector width.
-TrapezoidSums broxonLinkhartSums(const WirePair& pair, double step)
+using Pack = stdx::native_simd<double>;
+// Room for whole vectors: the lanes past the last point are computed, never added.
+constexpr size_t paddedPoints = (integrationPoints + Pack::size() - 1) / Pack::size() * Pack::size();
+using PointValues = std::array<double, paddedPoints>;
+
+// The trapezoidal sum of the terms: half the end terms, the inner ones whole, in order.
+// endTerm(i, 0.5) gives end term i as the formula weighs it.
+template <typename EndTerm>
+double trapezoidSum(const PointValues& terms, EndTerm endTerm)
 {
-    using Pack = stdx::native_simd<double>;
-    constexpr int chunk = 64; // terms computed before they are added, a multiple of any Pack size
-    static_assert(chunk % Pack::size() == 0);
-    const double d = pair.d;
-    const double s = pair.s;
-    const double k = 1.0 / pair.er - 1.0;
-    const auto endTerms = [&](int i, double weight, TrapezoidSums& sums) {
-        const double y = i * step;
-        const double insideWire = std::sqrt(d * d - y * y);
-        sums.air += weight * epsilon0 / (s - insideWire);
-        sums.insulated += weight * epsilon0 / (s + k * std::sqrt(s * s - y * y) - insideWire / pair.er);
-    };
-    const int lastInner = integrationSteps - 1;
-    TrapezoidSums sums;
-    endTerms(0, 0.5, sums);
-    alignas(stdx::memory_alignment_v<Pack>) std::array<double, chunk> air{};
-    alignas(stdx::memory_alignment_v<Pack>) std::array<double, chunk> insulated{};
-    for (int first = 1; first < integrationSteps; first += chunk) {
-        for (int j = 0; j < chunk; j += static_cast<int>(Pack::size())) {
-            // Lanes past the last inner point repeat it; their terms are not added.
-            const Pack y = Pack([&](auto lane) {
-                               return static_cast<double>(std::min(first + j + static_cast<int>(lane), lastInner));
-                           })
-                * step;
-            const Pack insideWire = stdx::sqrt(d * d - y * y);
-            const Pack airTerm = epsilon0 / (s - insideWire);
-            const Pack insulatedTerm = epsilon0 / (s + k * stdx::sqrt(s * s - y * y) - insideWire / pair.er);
-            airTerm.copy_to(air.data() + j, stdx::vector_aligned);
-            insulatedTerm.copy_to(insulated.data() + j, stdx::vector_aligned);
-        }
-        const int count = std::min(chunk, integrationSteps - first);
-        for (int j = 0; j < count; ++j) {
-            sums.air += air[static_cast<size_t>(j)];
-            sums.insulated += insulated[static_cast<size_t>(j)];
-        }
-    }
-    endTerms(integrationSteps, 0.5, sums);
-    return sums;
+    double sum = 0.0;
+    sum += endTerm(0, 0.5);
+    for (int i = 1; i < integrationSteps; ++i)
+        sum += terms[static_cast<size_t>(i)];
+    return sum + endTerm(integrationSteps, 0.5);
 }
+
+// Bitwise equality: -0.0 and 0.0 give different sums where a denominator is zero.
+bool sameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+class BroxonLinkhartSums {
+public:
+    // The air-line and the insulated sum for pair.
+    std::pair<double, double> of(const WirePair& pair, double step)
+    {
+        if (!filled || !sameBits(pair.d, d) || !sameBits(pair.s, s))
+            computeWireTerms(pair, step);
+        if (!insulatedFilled || !sameBits(pair.er, er))
+            computeInsulatedSum(pair.er);
+        return {airSum, insulatedSum};
+    }
+
+private:
+    void computeWireTerms(const WirePair& pair, double step)
+    {
+        d = pair.d;
+        s = pair.s;
+        for (size_t first = 0; first < paddedPoints; first += Pack::size()) {
+            const Pack y = Pack([first](auto lane) { return static_cast<double>(first + lane); }) * step;
+            stdx::sqrt(d * d - y * y).copy_to(insideWire.data() + first, stdx::element_aligned);
+            stdx::sqrt(s * s - y * y).copy_to(outsideWire.data() + first, stdx::element_aligned);
+        }
+        PointValues terms;
+        for (size_t first = 0; first < paddedPoints; first += Pack::size()) {
+            const Pack inside(insideWire.data() + first, stdx::element_aligned);
+            (epsilon0 / (s - inside)).copy_to(terms.data() + first, stdx::element_aligned);
+        }
+        airSum = trapezoidSum(terms, [this](int i, double weight) {
+            return weight * epsilon0 / (s - insideWire[static_cast<size_t>(i)]);
+        });
+        filled = true;
+        insulatedFilled = false;
+    }
+
+    void computeInsulatedSum(double newEr)
+    {
+        er = newEr;
+        const double k = 1.0 / er - 1.0;
+        PointValues terms;
+        for (size_t first = 0; first < paddedPoints; first += Pack::size()) {
+            const Pack inside(insideWire.data() + first, stdx::element_aligned);
+            const Pack outside(outsideWire.data() + first, stdx::element_aligned);
+            (epsilon0 / (s + k * outside - inside / er)).copy_to(terms.data() + first, stdx::element_aligned);
+        }
+        insulatedSum = trapezoidSum(terms, [this, k](int i, double weight) {
+            const auto at = static_cast<size_t>(i);
+            return weight * epsilon0 / (s + k * outsideWire[at] - insideWire[at] / er);
+        });
+        insulatedFilled = true;
+    }
+
+    bool filled = false;
+    bool insulatedFilled = false;
+    double d = 0.0;
+    double s = 0.0;
+    double er = 0.0;
+    PointValues insideWire{}; // sqrt(d^2 - y^2)
+    PointValues outsideWire{}; // sqrt(S^2 - y^2)
+    double airSum = 0.0;
+    double insulatedSum = 0.0;
+};
 
 // Broxon and Linkhart: the air-line capacitance corrected by the insulation, found by
 // the trapezoidal rule over 1001 points across the wire.
@@ -135,8 +180,11 @@ void broxonLinkhartBlock(ReportBuilder& report, const WirePair& pair)
     const double l3 = mu0OverPi * pair.acoshRatio;
     const double cAir = airPairCapacitance / pair.acoshRatio;
     const double step = pair.d * 0.999999999999 / integrationSteps;
-    const TrapezoidSums sums = broxonLinkhartSums(pair, step);
-    const double c3 = step * sums.insulated + cAir - step * sums.air;
+    // Wires that overlap (S < d) have no air-line capacitance, and no sum can change
+    // that NaN: solve and sweep cross such pairs over half their range.
+    thread_local BroxonLinkhartSums lastSums;
+    const auto [air, insulated] = std::isnan(cAir) ? std::pair{0.0, 0.0} : lastSums.of(pair, step);
+    const double c3 = step * insulated + cAir - step * air;
     const double z3 = std::sqrt(l3 / c3);
     const double pd3 = std::sqrt(l3 * c3) * 1e9;
     report.block(QStringLiteral("Broxon, Linkhart formula"));
@@ -171,7 +219,7 @@ Report twistedPairReport(const CalculationInput& input)
     pair.acoshRatio = std::log(x + std::sqrt(x * x - 1.0));
     static const FormulaBlock hard = formulaBlock("LeffersonHard", "Lefferson formula for hard insulation");
     static const FormulaBlock soft = formulaBlock("LeffersonSoft", "Lefferson formula for soft insulation (PTFE) ");
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     leffersonBlock(report, pair, hardInsulation, hard);
     report << "\n";
     leffersonBlock(report, pair, softInsulation, soft);

@@ -62,7 +62,7 @@ Report singleLayerCoilReport(const CalculationInput& input)
     const double henry = k * mu0 * permeability * windings * windings * pi * diameter * diameter / (4.0 * length);
     const bool questionable = coreIsMagnetic(permeability) || ratio <= 0.01 || ratio >= 20.0;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nL\t= ";
     if (henry > 1e-6)
         report.number("L", henry * 1e6, units::microhenry) << "\t[uH]";
@@ -104,7 +104,7 @@ Report multiLayerCoilReport(const CalculationInput& input)
     const bool questionable
         = doubtful || coreIsMagnetic(permeability) || multiLayerFormulaFarOff(mean, thickness, length);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nL\t= ";
     if (microhenry > 1.0)
         report.number("L", microhenry, units::microhenry) << "\t[uH]";
@@ -129,7 +129,7 @@ Report optimizedCoilReport(const CalculationInput& input)
     const double thickness = wire * std::sqrt(windings) / 0.841; // mm
     const double wireLength = 0.188 * std::sqrt(microhenry * thickness); // m
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nN\t= ";
     const double count = roundedWindings(windings);
     report.number("N", count, units::none, windingsText(count, input.format)) << "\t\t[]\tNumber of windings\nl\t= ";

@@ -32,7 +32,7 @@ Report circularLoopReport(const CalculationInput& input)
 {
     const double wire = input.value(1) / 10.0; // cm
     const double loop = input.value(2) / 10.0;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     inductanceLine(report, twoPi * loop * (std::log(8.0 * loop / wire) - 2.0));
     return report.take();
 }
@@ -43,7 +43,7 @@ Report rectangularLoopReport(const CalculationInput& input)
     const double length = input.value(2) / mmPerInch;
     const double width = input.value(3) / mmPerInch;
     const double henry = 1.016e-08 * (length * std::log(2.0 * width / wire) + width * std::log(2.0 * length / wire));
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     inductanceLine(report, henry * 1e9);
     return report.take();
 }
@@ -54,7 +54,7 @@ Report loopMutualReport(const CalculationInput& input)
     const double area1 = input.value(1) / mm2PerSquareInch;
     const double area2 = input.value(2) / mm2PerSquareInch;
     const double distance = input.value(3) / mmPerInch;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     inductanceLine(report, 5.08 * area1 * area2 / (distance * distance * distance));
     if (!dipoleWithin20Percent(area1, area2, distance)) {
         report << "\n\n**** Warning ****\n";
@@ -70,7 +70,7 @@ Report lineMutualReport(const CalculationInput& input)
     const double perMetre = input.value(3); // nH/m
     const double span = input.value(4); // mm
     const double ratio = separation / height;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     inductanceLine(report, perMetre * span / (1.0 + ratio * ratio) / 1000.0);
     return report.take();
 }

@@ -26,7 +26,7 @@ Report toroidReport(const CalculationInput& input)
     const bool inMicrohenry = roundNanohenry > 1000.0;
     const Unit& unit = inMicrohenry ? units::microhenry : units::nanohenry;
     const char* unitText = inMicrohenry ? "\t[uH]" : "\t[nH]";
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nL1\t= ";
     report.number("L1", inMicrohenry ? roundNanohenry * 0.001 : roundNanohenry, unit)
         << unitText << "\tRound cross section Inductance\n\nL2\t= ";
@@ -52,7 +52,7 @@ Report shieldingReport(const CalculationInput& input)
     const double wavelength = c0 / frequency;
     const double slotDecibel = wavelength / 2.0 > slot ? 20.0 * std::log10(wavelength / (2.0 * slot)) : 0.0;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nds\t= ";
     report.number("ds", 1000.0 * skinDepth, units::millimetre) << "\t[mm]\tSkin depth \nHx/Ho\t= ";
     report.number("Hx/Ho", fieldRatio, units::ratio) << "\t[]\tMagnetic field attenuation\nHx/Ho\t= ";

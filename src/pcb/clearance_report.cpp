@@ -9,7 +9,7 @@ namespace kalvo::pcb {
 Report edgeClearanceReport(const CalculationInput& input)
 {
     const double volts = input.si(1);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nMinimum conductor spacing (IPC-2221B, table 6-1):";
     for (const ClearanceColumn& column : clearanceColumns) {
         report << "\n" << column.name << "\t= ";

@@ -21,7 +21,7 @@ Report fusingCurrentReport(const CalculationInput& input)
     const double area = width * thickness;
     const double current = onderdonkFusingCurrent(area, seconds, ambient);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nA\t= ";
     report.number(QStringLiteral("A"), area * 1e6, units::squareMillimetre) << "\tmm2\tCopper cross-section\nI\t= ";
     report.number(QStringLiteral("I"), current, units::ampere)

@@ -39,7 +39,7 @@ Report coplanar(const CalculationInput& input, Line line)
         {"Z0", "Characteristic impedance", units::ohm, solved.impedance, estimate.impedance},
         {"eeff", "Effective permittivity", units::none, solved.effectivePermittivity, estimate.effectivePermittivity},
     }};
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     comparisonBlocks(report, result, values, "Conformal mapping (Ghione and Naldi):", "GN");
     accuracyWarning(report, withinCoplanarRange(in), coplanarRangeText,
                     grounded ? groundedCoplanarWithinTwoPercent(in) : coplanarWithinTwoPercent(in));
@@ -67,7 +67,7 @@ Report pair(const CalculationInput& input, Line line)
     const std::optional<fieldsolver::Result> result = solution(input, line, in);
     const fieldsolver::CoupledLineParameters solved
         = result ? fieldsolver::coupledLines(*result) : fieldsolver::CoupledLineParameters{};
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     if (line == Line::CoupledMicrostrip) {
         const CoupledEstimate estimate = coupledMicrostrip(in.height, in.w, in.s, in.t, in.er);
         comparisonBlocks(report, result, pairValues(solved, estimate), "Kirschning and Jansen:", "KJ");

@@ -48,7 +48,7 @@ Report trackWidthReport(const CalculationInput& input)
     const double outerArea = ipc2221Area(current, rise, Layer::Outer);
     const double innerArea = ipc2221Area(current, rise, Layer::Inner);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\n" << ipc2152Title << "\nW\t= ";
     report.number(QStringLiteral("W"), width * 1e3, units::millimetre)
         << "\tmm\tTrack width, outer layers; inner ones run cooler";
@@ -73,7 +73,7 @@ Report trackTemperatureReport(const CalculationInput& input)
     const double outerRise = ipc2221TemperatureRise(current, area, Layer::Outer);
     const double innerRise = ipc2221TemperatureRise(current, area, Layer::Inner);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\n" << ipc2152Title << "\ndT\t= ";
     report.number(QStringLiteral("dT"), rise, units::degreeCelsius)
         << "\t°C\tTemperature rise, outer layers; inner ones run cooler";

@@ -15,7 +15,7 @@ Report viaReport(const CalculationInput& input)
                                .er = input.si(6)};
     const Via v = via(geometry);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nA\t= ";
     report.number(QStringLiteral("A"), v.barrelArea * 1e6, units::squareMillimetre)
         << "\tmm2\tCopper cross-section of the barrel\nR\t= ";

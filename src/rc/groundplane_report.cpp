@@ -57,7 +57,7 @@ Report groundplaneReport(const CalculationInput& input)
     const double b = twoPi * thickness * rPlane;
     const double rDisc = std::log(x / d1) * (resistivity * milliohmPerOhm / (twoPi * thickness));
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nRplane= ";
     report.number("Rplane", rPlane, units::milliohm) << "\t[mOhm]  Plane Resistance\n";
     contactDiameters(report, "d1", d1, b, resistivity);

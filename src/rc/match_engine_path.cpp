@@ -28,9 +28,9 @@ constexpr std::array<const char*, 3> piFormulas{
 // The variables a calculation stores in the engine.
 constexpr std::array<std::string_view, 4> storedVariables{"k", "di", "Za", "Ze"};
 
-Report failureReport(const NumberFormat& format)
+Report failureReport(const CalculationInput& input)
 {
-    ReportBuilder report(format);
+    ReportBuilder report(input.format, input.detail);
     report.failure(QStringLiteral("Failure in calculation, probably wrong inputs!"));
     return report.take();
 }
@@ -82,7 +82,7 @@ bool evaluate(const FormulaEngine& engine, const QString& formula, ComplexResult
 Report complexMatchReport(const CalculationInput& input, Network network, double d, double p, double di)
 {
     if (input.engine == nullptr)
-        return failureReport(input.format);
+        return failureReport(input);
     FormulaEngine& engine = *input.engine;
     forgetPreviousCalculation(engine);
     const QString ze = input.text(2);
@@ -107,9 +107,9 @@ Report complexMatchReport(const CalculationInput& input, Network network, double
     for (std::size_t i = 0; i < formulas.size(); ++i)
         ok = evaluate(engine, QLatin1String(formulas[i]), elements[i]) && ok;
     if (!ok)
-        return failureReport(input.format);
+        return failureReport(input);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nd\t= ";
     report.number("d", d, units::decibel) << "\t[db]\nd\t= ";
     report.number("d_ratio", p, units::ratio) << "\t[]\n\n";

@@ -31,8 +31,8 @@ MatchInputs readInputs(const CalculationInput& input)
     in.d = input.value(1);
     bool zeIsNumber = false;
     bool zaIsNumber = false;
-    in.ze = input.text(2).toDouble(&zeIsNumber);
-    in.za = input.text(3).toDouble(&zaIsNumber);
+    in.ze = input.value(2, zeIsNumber);
+    in.za = input.value(3, zaIsNumber);
     in.plainNumbers = zeIsNumber && zaIsNumber;
     in.p = std::pow(10.0, in.d / 20.0);
     in.di = 1.0 / in.p;
@@ -62,11 +62,11 @@ double largestRatio(double k)
     return k < 1.0 ? k / (1.0 + std::sqrt(1.0 - k)) : 1.0 / (1.0 + std::sqrt((k - 1.0) / k));
 }
 
-Report realReport(const MatchInputs& in, const Elements& elements, const NumberFormat& format)
+Report realReport(const MatchInputs& in, const Elements& elements, const CalculationInput& input)
 {
     const double kmax = largestRatio(in.k);
     const double dmax = 20.0 * std::log10(kmax);
-    ReportBuilder report(format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nd\t= ";
     report.number("d", in.d, units::decibel) << "\t[db] or ";
     report.number("d_ratio", in.p, units::ratio) << "[]\nZe\t= ";
@@ -92,7 +92,7 @@ Report matchReport(const CalculationInput& input, Network network)
     const MatchInputs in = readInputs(input);
     if (!in.plainNumbers)
         return complexMatchReport(input, network, in.d, in.p, in.di);
-    return realReport(in, network == Network::T ? tElements(in) : piElements(in), input.format);
+    return realReport(in, network == Network::T ? tElements(in) : piElements(in), input);
 }
 
 } // namespace

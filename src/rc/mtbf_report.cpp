@@ -15,7 +15,7 @@ constexpr double celsiusToKelvin = 273.16;
 // by the Arrhenius model when Ea is given, else by halving it every 10 degrees.
 Report mtbfReport(const CalculationInput& input)
 {
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     const bool mtbfGiven = !input.text(1).isEmpty();
     const bool fitGiven = !input.text(2).isEmpty();
     if (mtbfGiven && fitGiven) {

@@ -23,7 +23,7 @@ Report twoRealPoles(const CalculationInput& input, double re, double im, double 
     const double fn = 1.0 / (twoPi * std::sqrt(t1 * t2));
     const bool isStable = stable(re) && stable(re2);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "RE\t\t= ";
     report.number("RE", re, units::perSecond) << "\nRE2\t\t= ";
     report.number("RE2", re2, units::perSecond) << "\nIM\t\t= ";
@@ -52,7 +52,7 @@ Report complexPolePair(const CalculationInput& input, double re, double im)
     const double t = 1.0 / w0;
     const bool isStable = stable(re);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "RE\t\t= ";
     report.number("RE", re, units::perSecond) << "\nIM\t\t= ";
     report.number("IM", im, units::perSecond) << "\nFnatural\t= ";
@@ -85,7 +85,7 @@ Report singlePoleReport(const CalculationInput& input)
     const double t = -1.0 / re;
     const double fn = 1.0 / (t * 2.0 * pi);
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "RE\t\t= ";
     report.number("RE", re, units::perSecond) << "\nIM\t\t= ";
     report.number("IM", 0.0, units::perSecond, QStringLiteral("0")) << "\nFnatural\t= ";

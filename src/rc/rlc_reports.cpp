@@ -18,7 +18,7 @@ Report rcReport(const CalculationInput& input)
     const double rise = 1.0 / (3.0 * f3db);
     const double f20db = 10.0 * f3db;
     const double highPass = f3db / 10.0;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "R\t= ";
     report.number("R", r, units::ohm) << "\tOhm \nC\t= ";
     report.number("C", c, units::farad) << "\tF\nT\t= ";
@@ -45,7 +45,7 @@ Report serialRlcReport(const CalculationInput& input)
     const double q = std::sqrt(l / c) / r;
     const bool oscillates = std::fabs(damping) < 1.0;
 
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "R\t\t= ";
     report.number("R", r, units::ohm) << " \nC\t\t= ";
     report.number("C", c, units::farad) << "\nL\t\t= ";

@@ -29,12 +29,15 @@ struct CalculationInput {
     FormulaEngine* engine = nullptr; // the window's engine where the program has one
     const Topology* topology = nullptr; // gives the fields' units to si()
     bool repeated = false; // solve and sweep: skip work that is not needed for most quantities
+    ReportDetail detail = ReportDetail::Full; // ValuesOnly: no text, for readers of the values alone
     // Solve and sweep repeat a report thousands of times with one field changed: the
     // fields read once, so that value() need not parse every text again. Bit n - 1 of
-    // readFields set: numbers[n - 1] is text(n).toDouble(). Whoever changes a text
-    // clears its bit or sets its number.
+    // readFields set: numbers[n - 1] is text(n).toDouble(), and bit n - 1 of
+    // numberFields says whether the whole text was read. Whoever changes a text clears
+    // its readFields bit or sets its number and numberFields bit.
     std::array<double, maxInputFields> numbers{};
     unsigned readFields = 0;
+    unsigned numberFields = 0;
 
     // Text of input field n (1-based); empty when the field does not exist.
     QString text(int n) const { return n >= 1 && n <= texts.size() ? texts[n - 1] : QString(); }
@@ -44,6 +47,16 @@ struct CalculationInput {
         if (n >= 1 && n <= maxInputFields && (readFields >> (n - 1) & 1u) != 0)
             return numbers[static_cast<size_t>(n - 1)];
         return text(n).toDouble();
+    }
+    // Field n read as value(n), with isNumber set as QString::toDouble sets its ok: false
+    // for an empty text and for one that is not a number as a whole.
+    double value(int n, bool& isNumber) const
+    {
+        if (n >= 1 && n <= maxInputFields && (readFields >> (n - 1) & 1u) != 0) {
+            isNumber = (numberFields >> (n - 1) & 1u) != 0;
+            return numbers[static_cast<size_t>(n - 1)];
+        }
+        return text(n).toDouble(&isNumber);
     }
     // Field n read as value(n), in the SI unit of the field's unit.
     double si(int n) const;

@@ -146,17 +146,21 @@ const Quantity* Report::quantity(QStringView key) const
     return nullptr;
 }
 
-ReportBuilder::ReportBuilder(const NumberFormat& format)
+ReportBuilder::ReportBuilder(const NumberFormat& format, ReportDetail detail)
     : format_(format)
+    , withText(detail == ReportDetail::Full)
 {
     // Room for a typical report, so that appending rarely reallocates.
-    report.text.reserve(reservedText);
+    if (withText)
+        report.text.reserve(reservedText);
     report.quantities.reserve(reservedQuantities);
     numberEnds.reserve(reservedQuantities);
 }
 
 ReportBuilder& ReportBuilder::operator<<(const char* text)
 {
+    if (!withText)
+        return *this;
     // Most of a report is ASCII, which needs no conversion.
     const size_t length = std::strlen(text);
     if (isAscii(text, length))
@@ -168,31 +172,29 @@ ReportBuilder& ReportBuilder::operator<<(const char* text)
 
 ReportBuilder& ReportBuilder::operator<<(const QString& text)
 {
-    report.text += text;
+    if (withText)
+        report.text += text;
     return *this;
 }
 
 ReportBuilder& ReportBuilder::number(const QString& key, double shownValue, const Unit& unit)
 {
-    return number(key, shownValue, unit, formatNumber(shownValue, format_));
+    return number(key, shownValue, unit, withText ? formatNumber(shownValue, format_) : QString());
 }
 
 ReportBuilder& ReportBuilder::number(const QString& key, double shownValue, const Unit& unit, const QString& shownText)
 {
-    report.text += shownText;
-    numberEnds.push_back(report.text.size());
+    if (withText) {
+        report.text += shownText;
+        numberEnds.push_back(report.text.size());
+    }
     report.quantities.push_back({.key = key,
                                  .value = toSi(shownValue, unit),
                                  .unit = unitText(unit.si),
                                  .shownUnit = unitText(unit.shown),
-                                 .shown = shownText.trimmed(),
+                                 .shown = withText ? shownText.trimmed() : QString(),
                                  .block = currentBlock});
     return *this;
-}
-
-QString ReportBuilder::format(double shownValue) const
-{
-    return formatNumber(shownValue, format_);
 }
 
 ReportBuilder& ReportBuilder::block(const QString& title)
@@ -203,7 +205,8 @@ ReportBuilder& ReportBuilder::block(const QString& title)
 
 ReportBuilder& ReportBuilder::warning(const QString& printed)
 {
-    report.text += printed;
+    if (withText)
+        report.text += printed;
     if (isSimplified(printed))
         report.warnings.append(printed);
     else
@@ -222,6 +225,8 @@ ReportBuilder& ReportBuilder::failure(const QString& printed)
 
 Report ReportBuilder::take()
 {
+    if (!withText)
+        return std::exchange(report, Report{});
     const QStringView text = report.text;
     for (size_t i = 0; i < report.quantities.size(); ++i) {
         Quantity& q = report.quantities[i];

@@ -33,11 +33,19 @@ struct Report {
     const Quantity* quantity(QStringView key) const;
 };
 
+// How much of a report to build. Solve, plots and sweep tables read only the values:
+// without the text, a report costs a fraction of its time.
+enum class ReportDetail {
+    Full,
+    ValuesOnly, // quantities (key, value, units, block) and warnings; no text, shown texts or descriptions
+};
+
 // Builds a report's text and records each number where it is printed, so the text
 // and the quantities cannot disagree.
 class ReportBuilder {
 public:
-    explicit ReportBuilder(const NumberFormat& format);
+    // A report passes on its input's detail: ReportBuilder(input.format, input.detail).
+    ReportBuilder(const NumberFormat& format, ReportDetail detail);
 
     // Appends text as it stands (UTF-8 for char strings).
     ReportBuilder& operator<<(const char* text);
@@ -48,8 +56,6 @@ public:
     ReportBuilder& number(const QString& key, double shownValue, const Unit& unit);
     // The same for a number the report prints in a form of its own.
     ReportBuilder& number(const QString& key, double shownValue, const Unit& unit, const QString& shownText);
-    // The text a report prints for this number, without recording it.
-    QString format(double shownValue) const;
 
     // Quantities recorded from now on stand in the block with this title ("" for none).
     ReportBuilder& block(const QString& title);
@@ -59,11 +65,11 @@ public:
     // Appends text that ends the report with an error.
     ReportBuilder& failure(const QString& printed);
 
-    const NumberFormat& numberFormat() const { return format_; }
     Report take();
 
 private:
     NumberFormat format_;
+    bool withText;
     QString currentBlock;
     Report report;
     std::vector<qsizetype> numberEnds; // where each quantity's printed number ends in the text

@@ -239,7 +239,10 @@ void PlotWindow::recompute()
     points_.clear();
     const std::optional<double> from = parseEngineeringNumber(fromEdit->text());
     const std::optional<double> to = parseEngineeringNumber(toEdit->text());
-    SweepRequest request{.field = xField(), .points = curvePoints, .logarithmic = logBox->isChecked()};
+    SweepRequest request{.field = xField(),
+                         .points = curvePoints,
+                         .logarithmic = logBox->isChecked(),
+                         .detail = ReportDetail::ValuesOnly};
     if (from && to) {
         request.from = std::min(*from, *to);
         request.to = std::max(*from, *to);

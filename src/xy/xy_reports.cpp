@@ -18,12 +18,12 @@ std::optional<std::array<double, count>> readInputs(const CalculationInput& inpu
 {
     std::array<double, count> values{};
     for (size_t i = 0; i < count; ++i) {
-        const QString text = input.text(static_cast<int>(i) + 1);
-        if (text.isEmpty())
+        const int field = static_cast<int>(i) + 1;
+        if (input.text(field).isEmpty())
             continue;
-        bool ok = false;
-        values[i] = text.toDouble(&ok);
-        if (!ok)
+        bool isNumber = false;
+        values[i] = input.value(field, isNumber);
+        if (!isNumber)
             return std::nullopt;
     }
     return values;
@@ -31,7 +31,7 @@ std::optional<std::array<double, count>> readInputs(const CalculationInput& inpu
 
 Report inputFailure(const CalculationInput& input)
 {
-    return ReportBuilder(input.format).failure(QStringLiteral("Input Failure!")).take();
+    return ReportBuilder(input.format, input.detail).failure(QStringLiteral("Input Failure!")).take();
 }
 
 // The unit the angle is typed and printed in, as the "Angle" group chooses it.
@@ -51,7 +51,7 @@ Report linearReport(const CalculationInput& input)
     const double a = (y1 - y2) / (x1 - x2);
     const double b = (x1 * y2 - x2 * y1) / (x1 - x2);
     const double y3 = b + a * x3;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nY = a * X + b\n\na\t= ";
     report.number("a", a, units::none) << "\nb\t= ";
     report.number("b", b, units::none) << "\n\nY3@X3\t= ";
@@ -70,7 +70,7 @@ Report parabolaReport(const CalculationInput& input)
     const double b = -(x3 * x3 * (y1 - y2) + x1 * x1 * (y2 - y3) - x2 * x2 * (y1 - y3)) / d;
     const double c
         = (x1 * (x2 * x2 * y3 - x3 * x3 * y2) - x1 * x1 * (x2 * y3 - x3 * y2) + y1 * (x2 * x3 * x3 - x3 * x2 * x2)) / d;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nY = a * X^2 + b * X + c\n\na\t= ";
     report.number("a", a, units::none) << "\nb\t= ";
     report.number("b", b, units::none) << "\nc\t= ";
@@ -86,7 +86,7 @@ Report quadraticReport(const CalculationInput& input)
     if (!values)
         return inputFailure(input);
     const auto [a, b, c] = *values;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\na * X^2 + b * X + c = 0\n\n";
     const double d = b * b - 4.0 * a * c;
     if (a == 0.0 || d == 0.0) {
@@ -117,7 +117,7 @@ Report polarToRectReport(const CalculationInput& input)
     const double radians = input.radians ? angle : angle * pi / 180.0;
     const double x = std::cos(radians) * amplitude;
     const double y = std::sin(radians) * amplitude;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     if (std::fabs(radians) > largestAngle)
         return report.failure(QStringLiteral("\nAngle too big")).take();
     report << "\nAmpl.\t= ";
@@ -148,7 +148,7 @@ Report rectToPolarReport(const CalculationInput& input)
         angle = t + half;
     if (x >= 0.0 && y < 0.0)
         angle = full - t;
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "\nX\t= ";
     report.number("X", x, units::none) << "\nY\t= ";
     report.number("Y", y, units::none) << " \n\nAmpl.\t= ";

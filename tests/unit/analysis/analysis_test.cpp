@@ -20,7 +20,7 @@ Report testReport(const CalculationInput& input)
 {
     const double x = input.value(1);
     const double k = input.value(2);
-    ReportBuilder report(input.format);
+    ReportBuilder report(input.format, input.detail);
     report << "Y\t= ";
     report.number("Y", (x - 2.0) * (x - 5.0), units::ohm) << "\tOhm\tthe parabola\nP\t= ";
     report.number("P", 1.0 / (x - 3.0), units::none) << "\nK\t= ";
