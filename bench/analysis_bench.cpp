@@ -1,7 +1,8 @@
-// Solve over the default range and a 1000-point sweep, for every topology of every
-// calculator program: the first number field against the first result, with the
-// target 10 % above the result's value at the topology's first typical input (the
-// shown texts where it has none; found or not, the whole range is scanned).
+// Solve over the default range and a 1000-point sweep (values alone, and whole reports),
+// for every topology of every calculator program: the first number field against the
+// first result, with the target 10 % above the result's value at the topology's first
+// typical input (the shown texts where it has none; found or not, the whole range is
+// scanned).
 #include "registration.h"
 
 #include "catalog.h"
@@ -58,10 +59,11 @@ void runSolve(benchmark::State& state, const Program& program, const Topology& t
     state.SetLabel(q.key.toStdString());
 }
 
-void runSweep(benchmark::State& state, const Program& program, const Topology& topology, int field)
+void runSweep(benchmark::State& state, const Program& program, const Topology& topology, int field, ReportDetail detail)
 {
     Evaluation evaluation(program, topology, measuredInput(program, topology));
-    const SweepRequest request{.field = field, .from = 0.1, .to = 100.0, .points = 1000, .logarithmic = true};
+    const SweepRequest request{
+        .field = field, .from = 0.1, .to = 100.0, .points = 1000, .logarithmic = true, .detail = detail};
     for (auto _ : state)
         benchmark::DoNotOptimize(sweep(evaluation, request));
 }
@@ -78,8 +80,13 @@ void registerAnalysisBenchmarks()
             benchmark::RegisterBenchmark(caseName("solve", *program, topology).c_str(), runSolve, std::cref(*program),
                                          std::cref(topology), field)
                 ->Unit(benchmark::kMicrosecond);
+            // The values alone, as the sweep table and the plot window compute them; and the
+            // whole reports with their texts, as --json prints them.
             benchmark::RegisterBenchmark(caseName("sweep1000", *program, topology).c_str(), runSweep,
-                                         std::cref(*program), std::cref(topology), field)
+                                         std::cref(*program), std::cref(topology), field, ReportDetail::ValuesOnly)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(caseName("sweep1000full", *program, topology).c_str(), runSweep,
+                                         std::cref(*program), std::cref(topology), field, ReportDetail::Full)
                 ->Unit(benchmark::kMillisecond);
         }
 }

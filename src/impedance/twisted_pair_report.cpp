@@ -1,27 +1,19 @@
+#include "broxon_linkhart_sums.h"
 #include "impedance_reports.h"
 #include "line_report.h"
 
-#include <array>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <experimental/simd>
-#include <utility>
 
 namespace kalvo::impedance {
 namespace {
 
-namespace stdx = std::experimental;
-
 // The formulas' own constants, kept as they give them: each differs in its last digits
-// from the value physics::c0, eps0 or mu0 give.
+// from the value physics::c0 or mu0 give (formulaEpsilon0 beside the sums).
 constexpr double lightDelayPerMetre = 3.33564095198152e-09; // s, 1/c0 to 15 digits
 constexpr double inverseLightSpeedSquared = 1.112650054829934e-17; // s^2/m^2, about 1/c0^2
-constexpr double epsilon0 = 8.854187818e-12; // F/m, as the start-up text gives it
-constexpr double piEpsilon0 = pi * epsilon0; // F/m
+constexpr double piEpsilon0 = pi * formulaEpsilon0; // F/m
 constexpr double airPairCapacitance = 2.781625140253305e-11; // F/m, one unit in the last place above piEpsilon0
 constexpr double mu0OverPi = 4e-07; // H/m; physics::mu0 / pi rounds away from it
-constexpr int integrationSteps = 1000;
 
 // Two wires of diameter d at centre distance S, both in metres.
 struct WirePair {
@@ -75,103 +67,6 @@ void leffersonBlock(ReportBuilder& report, const WirePair& pair, double q, const
     printBlock(report, z, fromHenryAndFarad(l, c, pd), block);
 }
 
-// The Broxon and Linkhart integrands, epsilon0 / (S - sqrt(d^2 - y^2)) for the air
-// line and epsilon0 / (S + k sqrt(S^2 - y^2) - sqrt(d^2 - y^2) / er) with k = 1/er - 1
-// beside it, summed by the trapezoidal rule over the 1001 points y = 0 .. d in steps of
-// `step`.
-//
-// Everything but the insulated terms depends on the wires alone, and solve and sweep of
-// er or T change only er or nothing: the square roots and the air-line sum of the last
-// wires, and the insulated sum of the last er, are kept per thread. Each term is the
-// same correctly rounded value whether computed alone, a vector at a time or kept, and
-// the terms are added in order, so the sums are those of the plain loop.
-constexpr int integrationPoints = integrationSteps + 1;
-
-using Pack = stdx::native_simd<double>;
-// Room for whole vectors: the lanes past the last point are computed, never added.
-constexpr size_t paddedPoints = (integrationPoints + Pack::size() - 1) / Pack::size() * Pack::size();
-using PointValues = std::array<double, paddedPoints>;
-
-// The trapezoidal sum of the terms: half the end terms, the inner ones whole, in order.
-// endTerm(i, 0.5) gives end term i as the formula weighs it.
-template <typename EndTerm>
-double trapezoidSum(const PointValues& terms, EndTerm endTerm)
-{
-    double sum = 0.0;
-    sum += endTerm(0, 0.5);
-    for (int i = 1; i < integrationSteps; ++i)
-        sum += terms[static_cast<size_t>(i)];
-    return sum + endTerm(integrationSteps, 0.5);
-}
-
-// Bitwise equality: -0.0 and 0.0 give different sums where a denominator is zero.
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-class BroxonLinkhartSums {
-public:
-    // The air-line and the insulated sum for pair.
-    std::pair<double, double> of(const WirePair& pair, double step)
-    {
-        if (!filled || !sameBits(pair.d, d) || !sameBits(pair.s, s))
-            computeWireTerms(pair, step);
-        if (!insulatedFilled || !sameBits(pair.er, er))
-            computeInsulatedSum(pair.er);
-        return {airSum, insulatedSum};
-    }
-
-private:
-    void computeWireTerms(const WirePair& pair, double step)
-    {
-        d = pair.d;
-        s = pair.s;
-        for (size_t first = 0; first < paddedPoints; first += Pack::size()) {
-            const Pack y = Pack([first](auto lane) { return static_cast<double>(first + lane); }) * step;
-            stdx::sqrt(d * d - y * y).copy_to(insideWire.data() + first, stdx::element_aligned);
-            stdx::sqrt(s * s - y * y).copy_to(outsideWire.data() + first, stdx::element_aligned);
-        }
-        PointValues terms;
-        for (size_t first = 0; first < paddedPoints; first += Pack::size()) {
-            const Pack inside(insideWire.data() + first, stdx::element_aligned);
-            (epsilon0 / (s - inside)).copy_to(terms.data() + first, stdx::element_aligned);
-        }
-        airSum = trapezoidSum(terms, [this](int i, double weight) {
-            return weight * epsilon0 / (s - insideWire[static_cast<size_t>(i)]);
-        });
-        filled = true;
-        insulatedFilled = false;
-    }
-
-    void computeInsulatedSum(double newEr)
-    {
-        er = newEr;
-        const double k = 1.0 / er - 1.0;
-        PointValues terms;
-        for (size_t first = 0; first < paddedPoints; first += Pack::size()) {
-            const Pack inside(insideWire.data() + first, stdx::element_aligned);
-            const Pack outside(outsideWire.data() + first, stdx::element_aligned);
-            (epsilon0 / (s + k * outside - inside / er)).copy_to(terms.data() + first, stdx::element_aligned);
-        }
-        insulatedSum = trapezoidSum(terms, [this, k](int i, double weight) {
-            const auto at = static_cast<size_t>(i);
-            return weight * epsilon0 / (s + k * outsideWire[at] - insideWire[at] / er);
-        });
-        insulatedFilled = true;
-    }
-
-    bool filled = false;
-    bool insulatedFilled = false;
-    double d = 0.0;
-    double s = 0.0;
-    double er = 0.0;
-    PointValues insideWire{}; // sqrt(d^2 - y^2)
-    PointValues outsideWire{}; // sqrt(S^2 - y^2)
-    double airSum = 0.0;
-    double insulatedSum = 0.0;
-};
-
 // Broxon and Linkhart: the air-line capacitance corrected by the insulation, found by
 // the trapezoidal rule over 1001 points across the wire.
 void broxonLinkhartBlock(ReportBuilder& report, const WirePair& pair)
@@ -182,9 +77,9 @@ void broxonLinkhartBlock(ReportBuilder& report, const WirePair& pair)
     const double step = pair.d * 0.999999999999 / integrationSteps;
     // Wires that overlap (S < d) have no air-line capacitance, and no sum can change
     // that NaN: solve and sweep cross such pairs over half their range.
-    thread_local BroxonLinkhartSums lastSums;
-    const auto [air, insulated] = std::isnan(cAir) ? std::pair{0.0, 0.0} : lastSums.of(pair, step);
-    const double c3 = step * insulated + cAir - step * air;
+    const BroxonLinkhartSums sums
+        = std::isnan(cAir) ? BroxonLinkhartSums{} : broxonLinkhartSums(pair.d, pair.s, pair.er, step);
+    const double c3 = step * sums.insulated + cAir - step * sums.air;
     const double z3 = std::sqrt(l3 / c3);
     const double pd3 = std::sqrt(l3 * c3) * 1e9;
     report.block(QStringLiteral("Broxon, Linkhart formula"));
