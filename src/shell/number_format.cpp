@@ -1,8 +1,9 @@
 #include "number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <cstring>
 
 namespace kalvo {
 namespace {
@@ -25,54 +26,73 @@ int cappedPrecision(int digits, int k)
     return p < 0 ? 0 : p;
 }
 
-// Appends v with p decimals, rounded exactly as printf("%.*f") does, independent of
-// the locale.
-void appendFixed(QString& out, double v, int p)
+// The width a number of this many characters is padded to, so that the tab after it
+// lines up.
+qsizetype paddedWidth(qsizetype length)
 {
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, p);
-    out += QLatin1String(buffer, static_cast<int>(result.ptr - buffer));
+    return length <= 5 ? 13 : (length <= 9 ? 12 : 11);
 }
 
-QString formatFixed(double v, int digits)
-{
-    QString text;
-    appendFixed(text, v, cappedPrecision(digits, truncatedLog10(v)));
-    return text;
-}
-
-QString formatExponent(double mantissa, int exponent, int digits)
-{
-    QString text;
-    appendFixed(text, mantissa, cappedPrecision(digits, truncatedLog10(mantissa)));
-    text += QLatin1Char('E');
-    text += QString::number(exponent);
-    return text;
-}
-
-QString padded(QString text)
-{
-    const int length = static_cast<int>(text.size());
-    const int width = length <= 5 ? 13 : (length <= 9 ? 12 : 11);
-    return text.leftJustified(width, QLatin1Char(' '));
-}
-
-QString nonFiniteText(double x)
+std::string_view nonFiniteText(double x)
 {
     if (std::isnan(x))
-        return QStringLiteral("NaN");
-    return x > 0 ? QStringLiteral("+infinity") : QStringLiteral("-infinity");
+        return "NaN";
+    return x > 0 ? "+infinity" : "-infinity";
 }
 
 } // namespace
 
-QString formatNumber(double x, const NumberFormat& format)
+void FormattedNumber::append(QLatin1StringView part)
 {
+    const qsizetype room = static_cast<qsizetype>(chars.size()) - length;
+    const qsizetype count = std::min(part.size(), room);
+    std::memcpy(chars.data() + length, part.data(), static_cast<size_t>(count));
+    length += count;
+}
+
+// v with p decimals, rounded exactly as printf("%.*f") does, independent of the locale.
+void FormattedNumber::appendFixed(double v, int decimals)
+{
+    char* const end = chars.data() + chars.size();
+    const auto result = std::to_chars(chars.data() + length, end, v, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc())
+        length = result.ptr - chars.data();
+}
+
+void FormattedNumber::appendInteger(int v)
+{
+    const auto result = std::to_chars(chars.data() + length, chars.data() + chars.size(), v);
+    if (result.ec == std::errc())
+        length = result.ptr - chars.data();
+}
+
+void FormattedNumber::padTo(qsizetype width)
+{
+    const qsizetype end = std::min(width, static_cast<qsizetype>(chars.size()));
+    if (length < end) {
+        std::memset(chars.data() + length, ' ', static_cast<size_t>(end - length));
+        length = end;
+    }
+}
+
+FormattedNumber formattedNumber(double x, const NumberFormat& format)
+{
+    FormattedNumber out;
     const bool padding = format.variant == FormatVariant::Calculator;
-    if (x == 0.0)
-        return padding ? QStringLiteral("0.0         ") : QStringLiteral("0");
-    if (!std::isfinite(x))
-        return padding ? nonFiniteText(x).leftJustified(12, QLatin1Char(' ')) : nonFiniteText(x);
+    if (x == 0.0) {
+        out.append(padding ? std::string_view("0.0") : std::string_view("0"));
+        out.numberLength = out.length;
+        if (padding)
+            out.padTo(12);
+        return out;
+    }
+    if (!std::isfinite(x)) {
+        out.append(nonFiniteText(x));
+        out.numberLength = out.length;
+        if (padding)
+            out.padTo(12);
+        return out;
+    }
 
     const double magnitude = std::fabs(x);
     int exponent = truncatedLog10(magnitude);
@@ -96,10 +116,22 @@ QString formatNumber(double x, const NumberFormat& format)
     if (x < 0)
         mantissa = -mantissa;
 
-    QString text = (magnitude <= format.fixedLowerLimit || magnitude >= upperFixedLimit)
-        ? formatExponent(mantissa, exponent, format.digits)
-        : formatFixed(x, format.digits);
-    return padding ? padded(std::move(text)) : text;
+    if (magnitude <= format.fixedLowerLimit || magnitude >= upperFixedLimit) {
+        out.appendFixed(mantissa, cappedPrecision(format.digits, truncatedLog10(mantissa)));
+        out.append(std::string_view("E"));
+        out.appendInteger(exponent);
+    } else {
+        out.appendFixed(x, cappedPrecision(format.digits, truncatedLog10(x)));
+    }
+    out.numberLength = out.length;
+    if (padding)
+        out.padTo(paddedWidth(out.length));
+    return out;
+}
+
+QString formatNumber(double x, const NumberFormat& format)
+{
+    return formattedNumber(x, format).text();
 }
 
 } // namespace kalvo

@@ -179,20 +179,30 @@ ReportBuilder& ReportBuilder::operator<<(const QString& text)
 
 ReportBuilder& ReportBuilder::number(const QString& key, double shownValue, const Unit& unit)
 {
-    return number(key, shownValue, unit, withText ? formatNumber(shownValue, format_) : QString());
+    if (!withText)
+        return record(key, shownValue, unit, QString());
+    const FormattedNumber formatted = formattedNumber(shownValue, format_);
+    report.text += formatted.text();
+    return record(key, shownValue, unit, formatted.number());
 }
 
 ReportBuilder& ReportBuilder::number(const QString& key, double shownValue, const Unit& unit, const QString& shownText)
 {
-    if (withText) {
-        report.text += shownText;
+    if (!withText)
+        return record(key, shownValue, unit, QString());
+    report.text += shownText;
+    return record(key, shownValue, unit, shownText.trimmed());
+}
+
+ReportBuilder& ReportBuilder::record(const QString& key, double shownValue, const Unit& unit, QString shown)
+{
+    if (withText)
         numberEnds.push_back(report.text.size());
-    }
     report.quantities.push_back({.key = key,
                                  .value = toSi(shownValue, unit),
                                  .unit = unitText(unit.si),
                                  .shownUnit = unitText(unit.shown),
-                                 .shown = withText ? shownText.trimmed() : QString(),
+                                 .shown = std::move(shown),
                                  .block = currentBlock});
     return *this;
 }

@@ -68,6 +68,9 @@ public:
     Report take();
 
 private:
+    // Records the quantity whose number the text now ends in.
+    ReportBuilder& record(const QString& key, double shownValue, const Unit& unit, QString shown);
+
     NumberFormat format_;
     bool withText;
     QString currentBlock;

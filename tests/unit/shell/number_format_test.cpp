@@ -28,6 +28,9 @@ TEST_P(FormatNumberTest, GivesTheExactText)
 {
     const FormatCase& c = GetParam();
     EXPECT_EQ(formatNumber(c.value, {c.digits, c.fixedLowerLimit, c.variant}).toStdString(), c.expected);
+    // A quantity's shown text is the number without its padding.
+    const FormattedNumber formatted = formattedNumber(c.value, {c.digits, c.fixedLowerLimit, c.variant});
+    EXPECT_EQ(QString(formatted.number()), QString::fromLatin1(c.expected).trimmed());
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();
