@@ -29,7 +29,7 @@ double roundedWindings(double n)
 QString windingsText(double count, const NumberFormat& format)
 {
     if (!std::isfinite(count))
-        return formatNumber(count, format).trimmed();
+        return formattedNumber(count, format).number();
     return QString::number(count, 'f', 0);
 }
 

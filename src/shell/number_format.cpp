@@ -42,10 +42,10 @@ std::string_view nonFiniteText(double x)
 
 } // namespace
 
-void FormattedNumber::append(QLatin1StringView part)
+void FormattedNumber::append(std::string_view part)
 {
     const qsizetype room = static_cast<qsizetype>(chars.size()) - length;
-    const qsizetype count = std::min(part.size(), room);
+    const qsizetype count = std::min(static_cast<qsizetype>(part.size()), room);
     std::memcpy(chars.data() + length, part.data(), static_cast<size_t>(count));
     length += count;
 }
@@ -80,7 +80,7 @@ FormattedNumber formattedNumber(double x, const NumberFormat& format)
     FormattedNumber out;
     const bool padding = format.variant == FormatVariant::Calculator;
     if (x == 0.0) {
-        out.append(padding ? std::string_view("0.0") : std::string_view("0"));
+        out.append(padding ? "0.0" : "0");
         out.numberLength = out.length;
         if (padding)
             out.padTo(12);
@@ -118,7 +118,7 @@ FormattedNumber formattedNumber(double x, const NumberFormat& format)
 
     if (magnitude <= format.fixedLowerLimit || magnitude >= upperFixedLimit) {
         out.appendFixed(mantissa, cappedPrecision(format.digits, truncatedLog10(mantissa)));
-        out.append(std::string_view("E"));
+        out.append("E");
         out.appendInteger(exponent);
     } else {
         out.appendFixed(x, cappedPrecision(format.digits, truncatedLog10(x)));

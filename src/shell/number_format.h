@@ -30,8 +30,7 @@ public:
 
 private:
     friend FormattedNumber formattedNumber(double x, const NumberFormat& format);
-    void append(QLatin1StringView part);
-    void append(std::string_view part) { append(QLatin1StringView(part.data(), qsizetype(part.size()))); }
+    void append(std::string_view part);
     void appendFixed(double v, int decimals);
     void appendInteger(int v);
     void padTo(qsizetype width);
